@@ -1,0 +1,16 @@
+# brindle_add_layer(<target> [DEPS <targets>...] [SYSTEM_DEPS <targets>...])
+# One static library per source folder, built from every .cpp file in it.
+# The dependencies listed are the layering: what the folder may call.
+function(brindle_add_layer target)
+  cmake_parse_arguments(ARG "" "" "DEPS;SYSTEM_DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(sources)
+    add_library(${target} STATIC ${sources})
+    target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${target} PUBLIC ${ARG_DEPS} ${ARG_SYSTEM_DEPS} PRIVATE brindle_warnings)
+  else()
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${target} INTERFACE ${ARG_DEPS} ${ARG_SYSTEM_DEPS})
+  endif()
+endfunction()

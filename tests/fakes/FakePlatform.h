@@ -1,0 +1,101 @@
+#pragma once
+
+#include "Clipboard.h"
+#include "FileDialog.h"
+#include "MessageBox.h"
+#include "ProfileStore.h"
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Message box that records what was shown and answers from a script.
+// Without a scripted answer it gives the first button's answer (Ok or Yes).
+class CFakeMessageBox : public IMessageBox {
+public:
+    struct Shown {
+        std::string text;
+        MsgIcon icon;
+        MsgButtons buttons;
+    };
+    std::deque<MsgAnswer> answers;
+    std::vector<Shown> shown;
+
+    MsgAnswer Show(const std::string& text, MsgIcon icon, MsgButtons buttons) override {
+        shown.push_back({text, icon, buttons});
+        if (!answers.empty()) {
+            const MsgAnswer a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        return buttons == MsgButtons::Ok || buttons == MsgButtons::OkCancel ? MsgAnswer::Ok
+                                                                            : MsgAnswer::Yes;
+    }
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> t;
+        for (const auto& s : shown)
+            t.push_back(s.text);
+        return t;
+    }
+};
+
+// File dialog that records requests and answers from a script; cancels when none is left.
+class CFakeFileDialog : public IFileDialog {
+public:
+    std::deque<CFileDialogResult> results;
+    std::vector<CFileDialogRequest> requests;
+
+    void AnswerPath(const std::string& path) { results.push_back({CFileDialogResult::Ok, path}); }
+    void AnswerCancel() { results.push_back({CFileDialogResult::Cancel, {}}); }
+
+    CFileDialogResult Run(const CFileDialogRequest& request) override {
+        requests.push_back(request);
+        if (results.empty())
+            return {CFileDialogResult::Cancel, {}};
+        CFileDialogResult r = results.front();
+        results.pop_front();
+        return r;
+    }
+};
+
+class CFakeClipboard : public IClipboard {
+public:
+    std::optional<std::string> text;
+    bool failWrites = false;
+
+    bool SetText(const std::string& cp932) override {
+        if (failWrites)
+            return false;
+        text = cp932;
+        return true;
+    }
+    std::optional<std::string> GetText() override { return text; }
+};
+
+class CFakeProfileStore : public IProfileStore {
+public:
+    std::map<std::pair<std::string, std::string>, int> ints;
+    std::map<std::pair<std::string, std::string>, std::string> strings;
+
+    int GetInt(const std::string& section, const std::string& key, int def) override {
+        const auto it = ints.find({section, key});
+        return it == ints.end() ? def : it->second;
+    }
+    bool WriteInt(const std::string& section, const std::string& key, int value) override {
+        ints[{section, key}] = value;
+        return true;
+    }
+    std::string GetString(const std::string& section, const std::string& key,
+                          const std::string& def) override {
+        const auto it = strings.find({section, key});
+        return it == strings.end() ? def : it->second;
+    }
+    bool WriteString(const std::string& section, const std::string& key,
+                     const std::string& value) override {
+        strings[{section, key}] = value;
+        return true;
+    }
+};
