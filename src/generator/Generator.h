@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ModelTypes.h"
+#include "Options.h"
+
+#include <string>
+
+class CCellArray;
+class CLineArray;
+class CSpanMap;
+
+// What the writers read: the grid, its span map after span normalisation, and both line arrays.
+struct CGenerateModel {
+    const CCellArray& cells;
+    const CSpanMap& spans;
+    const CLineArray& hLines;
+    const CLineArray& vLines;
+};
+
+// Receives the progress of one run: the range first, then each row edge y1 .. y2 + 1 in order.
+class IGenerateProgress {
+public:
+    virtual ~IGenerateProgress() = default;
+    virtual void SetRange(int first, int last) = 0;
+    virtual void SetPos(int pos) = 0;
+};
+
+inline constexpr int TARGET_TABULAR = 0;
+inline constexpr int TARGET_ARRAY = 1;
+inline constexpr int TARGET_HTML = 2;
+
+// Shown when a target outside 0..2 reaches GenerateSource (UTF-8).
+inline constexpr const char* MSG_BROKEN_TARGET = "生成ターゲット情報が、壊れています！";
+
+// Writes the source of region (any two corners) for target into out, replacing its content:
+// code page 932 bytes, CR LF line ends. False, with out emptied, for a target outside 0..2.
+bool GenerateSource(int target, const CGenerateModel& model, const CCellRect& region,
+                    const COptionsRecord& options, std::string& out,
+                    IGenerateProgress* progress = nullptr);
+
+namespace generator_detail {
+
+// The region with its corners ordered and clipped to the table.
+CCellRect ClipRegion(const CCellRect& region);
+
+// Appends v in decimal.
+void AppendInt(std::string& out, int v);
+
+} // namespace generator_detail

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "Generator.h"
+
+// HTML TABLE source of region into out: one TR line per row, placements as ALIGN attributes.
+void WriteHtml(const CGenerateModel& model, const CCellRect& region, const COptionsRecord& options,
+               std::string& out, IGenerateProgress* progress);
