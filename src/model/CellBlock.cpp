@@ -32,15 +32,22 @@ void CCellBlock::Clear() {
 void CCellBlock::Save(int x1, int y1, int x2, int y2) {
     if (!IsAttached())
         return;
-    Clear();
     m_rect = CCellRect{x1, y1, x2, y2}.Normalized();
-    for (int y = m_rect.top; y <= m_rect.bottom; ++y) {
-        for (int x = m_rect.left; x <= m_rect.right; ++x) {
-            if (const CCellData* rec = m_srcCells->GetCell(x, y))
+    // Records already in the block are reused rather than freed and allocated again.
+    for (int y = 1; y <= MAX_CELLS; ++y) {
+        for (int x = 1; x <= MAX_CELLS; ++x) {
+            const CCellData* rec = m_rect.Contains(x, y) ? m_srcCells->GetCell(x, y) : nullptr;
+            if (rec)
                 m_cells.SetCell(x, y, *rec);
-            CopyEdges(*m_srcHLines, *m_srcVLines, x, y, m_hLines, m_vLines, x, y);
+            else
+                m_cells.DeleteCell(x, y);
         }
     }
+    m_hLines.ClearAll();
+    m_vLines.ClearAll();
+    for (int y = m_rect.top; y <= m_rect.bottom; ++y)
+        for (int x = m_rect.left; x <= m_rect.right; ++x)
+            CopyEdges(*m_srcHLines, *m_srcVLines, x, y, m_hLines, m_vLines, x, y);
     for (int x = m_rect.left; x <= m_rect.right; ++x)
         m_sizes.SetWidth(x, m_srcSizes->GetWidth(x));
     m_widthsChanged = false;
@@ -85,6 +92,8 @@ bool CCellBlock::IsEmpty() const {
 }
 
 void CCellBlock::CopyFrom(CCellBlock& other) {
+    if (&other == this)
+        return;
     CCellArray* cells = m_srcCells;
     CLineArray* hLines = m_srcHLines;
     CLineArray* vLines = m_srcVLines;
