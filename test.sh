@@ -5,7 +5,7 @@ set -euo pipefail
 BRINDLE_ROOT=$(cd "$(dirname "$0")" && pwd)
 source "$BRINDLE_ROOT/tools/setup.sh"
 
-brindle_install_packages xvfb xauth
+brindle_install_packages
 if [ "${BRINDLE_SANITIZE:-0}" = 1 ]; then
   dir="$BRINDLE_ROOT/build-asan"
   brindle_configure "$dir" -DBRINDLE_SANITIZE=ON -DBRINDLE_BUILD_BENCH=OFF
