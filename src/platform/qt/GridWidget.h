@@ -1,0 +1,133 @@
+#pragma once
+
+#include "QtDeviceContext.h"
+#include "ViewHost.h"
+
+#include <QImage>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class CMyView;
+class CGridWidget;
+
+// Header button: a push button that marks itself and posts its control id on a left press,
+// posts WM_HEADER_DRAG while dragged with the left button, and forwards the release.
+class CHeaderButton : public QPushButton {
+public:
+    CHeaderButton(CGridWidget& grid, int controlId, QWidget* parent);
+
+    int ControlId() const { return m_controlId; }
+    bool m_marked = false;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    CGridWidget& m_grid;
+    int m_controlId;
+};
+
+// Scroll bar of the grid; posts WM_HEADER_DRAG while dragged with the left button held and
+// forwards the release, like a header button.
+class CTipScrollBar : public QScrollBar {
+public:
+    CTipScrollBar(CGridWidget& grid, int controlId, Qt::Orientation orientation,
+                  QWidget* parent);
+
+    int ControlId() const { return m_controlId; }
+
+protected:
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    CGridWidget& m_grid;
+    int m_controlId;
+};
+
+// The window of the grid view. The view draws into an off-screen image of the client area
+// at any moment (painting, cursor moves, scrolling); paintEvent shows that image.
+//
+// Construction attaches the widget to the view as its host and runs the view's initial
+// update (headers, scroll bars, layout). The view must outlive the widget.
+//   auto* grid = new CGridWidget(view, mainWindow);
+//   mainWindow->setCentralWidget(grid);
+// Posted commands (header presses, keys the view turns into commands) go to the command
+// router when one is set, otherwise straight to the view.
+class CGridWidget : public QWidget, public IViewHost {
+public:
+    explicit CGridWidget(CMyView& view, QWidget* parent = nullptr);
+    ~CGridWidget() override;
+
+    CMyView& View() const { return m_view; }
+    // Shows the context menu at a global position (right click, menu key).
+    void SetContextMenuHandler(std::function<void(const QPoint& globalPos)> handler) {
+        m_contextMenu = std::move(handler);
+    }
+    // Runs a posted command; typically the application's command router.
+    void SetCommandRouter(std::function<void(int id)> router) { m_router = std::move(router); }
+
+    // The off-screen picture of the client area, as last drawn (for tests and screenshots).
+    // Runs a pending repaint first.
+    const QImage& Image();
+    CHeaderButton* HeaderButton(HeaderKind kind, int index) const;
+    CTipScrollBar* ScrollBar(ScrollBarKind kind) const;
+
+    // Queued messages to the view.
+    void PostHeaderDrag(int controlId);
+    void PostLButtonUp();
+
+    // IViewHost
+    CSize GetClientSize() const override;
+    int GetScrollBarSize() const override;
+    IDeviceContext& GetClientDC() override;
+    void CreateHeaderButton(HeaderKind kind, int index, const CRect& rect,
+                            const std::string& caption) override;
+    void MoveHeaderButton(HeaderKind kind, int index, const CRect& rect) override;
+    void SetHeaderCaption(HeaderKind kind, int index, const std::string& caption) override;
+    void ShowHeaderButton(HeaderKind kind, int index, bool show) override;
+    void RepaintHeaderButton(HeaderKind kind, int index) override;
+    bool IsHeaderMarked(HeaderKind kind, int index) const override;
+    void SetHeaderMarked(HeaderKind kind, int index, bool marked) override;
+    void CreateScrollBar(ScrollBarKind kind, const CRect& rect) override;
+    void MoveScrollBar(ScrollBarKind kind, const CRect& rect) override;
+    void SetScrollInfo(ScrollBarKind kind, const CScrollInfo& info) override;
+    int GetScrollPos(ScrollBarKind kind) const override;
+    void EnableScrollArrows(ScrollBarKind kind, bool enable) override;
+    void RepaintScrollBar(ScrollBarKind kind) override;
+    void Invalidate(bool erase) override;
+    void PostCommand(int id) override;
+    void SetWaitCursor(bool on) override;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+
+private:
+    void DrawPending();
+
+    CMyView& m_view;
+    QImage m_image;
+    CQtDeviceContext m_dc;
+    bool m_needsDraw = true;
+    bool m_needsErase = true;
+    bool m_inDraw = false;
+    CHeaderButton* m_corner = nullptr;
+    std::array<CHeaderButton*, 250> m_colHeaders{};
+    std::array<CHeaderButton*, 250> m_rowHeaders{};
+    CTipScrollBar* m_hScroll = nullptr;
+    CTipScrollBar* m_vScroll = nullptr;
+    std::function<void(const QPoint&)> m_contextMenu;
+    std::function<void(int)> m_router;
+};
