@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Archive.h"
 #include "CellArray.h"
 #include "CellSize.h"
 #include "LineArray.h"
@@ -10,6 +11,20 @@
 class IMessageBox;
 class IFileDialog;
 class IFileTypeQuestion;
+
+// How the last read of a file ended, for callers that cannot watch the message boxes.
+struct CReadResult {
+    enum Outcome {
+        Ok,
+        ReaderFailed, // a reader showed its failure message; what was read stays
+        FileError,    // the file could not be opened or read, or ended early; not yet reported
+    };
+    Outcome outcome = Ok;
+    std::string reason;  // English, e.g. "the file ends early" or the system's reason
+    std::string message; // for FileError: the report naming the file and the reason
+
+    bool Failed() const { return outcome != Ok; }
+};
 
 // The single document: owns the table model for the whole run and runs the file commands.
 // The model members are never replaced; New and Open refill them in place.
@@ -52,6 +67,25 @@ public:
     // "Untitled" or the file's name without its folder.
     std::string GetTitle() const;
 
+    // Open after its dialog: empties the document, takes path as its path name and reads it
+    // (CSV import for a name ending in CSV, else the native reader with its fallback).
+    // A FileError is returned, not shown; the other messages are shown as usual.
+    CReadResult OpenFile(const std::string& path);
+    // The native reader on the current path name; a FileError is returned, not shown.
+    CReadResult LoadFromFile();
+    // Writes the native file to the current path name; reports a failure and returns false.
+    bool SaveToFile();
+    // The native file's bytes for the current contents.
+    std::string SerializeToBytes() const;
+    // Reads native file bytes into the document (the fallback included); raises
+    // CArchiveException when the current format ends early.
+    void SerializeFromBytes(CArchiveReader& ar);
+    // Text imports of the current path name. A read error raises CArchiveException (fileError).
+    void ImportCsv(bool skipQuestion);
+    void ImportTabText();
+    // How the last OpenFile, LoadFromFile or OnOpenDocument ended.
+    const CReadResult& LastRead() const { return m_read; }
+
     // Called whenever New or Open replaced the contents (the views update).
     std::function<void()> onUpdateAllViews;
     // Called when the title or the modified flag changed.
@@ -60,9 +94,17 @@ public:
     std::function<void()> onFileAccess;
 
 private:
+    void ReadFallback(CArchiveReader& ar);
+    void ImportText(bool csv);
+    bool WriteTo(const std::string& path);
+    void UpdateAllViews();
+    void ReportFileError(const CReadResult& result);
+
     IMessageBox& m_messageBox;
     IFileDialog& m_fileDialog;
     IFileTypeQuestion& m_fileType;
     std::string m_pathName;
+    std::string m_readingPath; // the file being read, for the fallback's text import
+    CReadResult m_read;
     bool m_modified = false;
 };
