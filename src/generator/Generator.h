@@ -38,6 +38,12 @@ bool GenerateSource(int target, const CGenerateModel& model, const CCellRect& re
                     const COptionsRecord& options, std::string& out,
                     IGenerateProgress* progress = nullptr);
 
+// The default region of a table: the smallest rectangle from (1, 1) holding every record's span
+// (clipped at 250) and every line. A horizontal line at (column c, row edge r) counts as cell
+// (c, max(r - 1, 1)), a vertical line at (row r, column edge c) as cell (max(c - 1, 1), r).
+// (1, 1)-(1, 1) for an empty table.
+CCellRect UsedRegion(const CCellArray& cells, const CLineArray& hLines, const CLineArray& vLines);
+
 namespace generator_detail {
 
 // The region with its corners ordered and clipped to the table.
