@@ -52,7 +52,10 @@ void WriteCell(CArchiveWriter& ar, const CCell& cell) {
 }
 
 void WriteCells(CArchiveWriter& ar, const CCellArray& cells) {
-    ar.WriteWord(static_cast<std::uint16_t>(cells.Count()));
+    // One walk over the slots: the records go to a side buffer until their count is known.
+    std::string records;
+    CArchiveWriter side(records);
+    int count = 0;
     CCell cell;
     for (int r = 1; r <= MAX_CELLS; ++r) {
         for (int c = 1; c <= MAX_CELLS; ++c) {
@@ -61,23 +64,28 @@ void WriteCells(CArchiveWriter& ar, const CCellArray& cells) {
                 continue;
             cell.SetPos(c, r);
             cell.SetData(*rec);
-            WriteCell(ar, cell);
+            WriteCell(side, cell);
+            ++count;
         }
     }
+    ar.WriteWord(static_cast<std::uint16_t>(count));
+    ar.WriteBytes(records);
 }
 
 void WriteLines(CArchiveWriter& ar, const CLineArray& lines) {
-    ar.WriteWord(static_cast<std::uint16_t>(lines.Count()));
+    std::string triples;
     for (int b = 1; b <= MAX_EDGE; ++b) {
         for (int a = 1; a <= MAX_CELLS; ++a) {
             const std::uint8_t kind = lines.GetLine(a, b);
             if (kind == LINE_NONE)
                 continue;
-            ar.WriteByte(static_cast<std::uint8_t>(a));
-            ar.WriteByte(static_cast<std::uint8_t>(b));
-            ar.WriteByte(kind);
+            const char triple[3] = {static_cast<char>(a), static_cast<char>(b),
+                                    static_cast<char>(kind)};
+            triples.append(triple, 3);
         }
     }
+    ar.WriteWord(static_cast<std::uint16_t>(triples.size() / 3));
+    ar.WriteBytes(triples);
 }
 
 NativeFraming ReadFraming(CArchiveReader& ar) {
