@@ -2,6 +2,7 @@
 
 #include "Clipboard.h"
 #include "FileDialog.h"
+#include "FileTypeQuestion.h"
 #include "MessageBox.h"
 #include "ProfileStore.h"
 
@@ -58,6 +59,23 @@ public:
         CFileDialogResult r = results.front();
         results.pop_front();
         return r;
+    }
+};
+
+// CSV-or-tab question that counts the times it was asked and answers from a script;
+// without a scripted answer it chooses CSV (the default button).
+class CFakeFileTypeQuestion : public IFileTypeQuestion {
+public:
+    std::deque<bool> answers;
+    int asked = 0;
+
+    bool AskCsv() override {
+        ++asked;
+        if (answers.empty())
+            return true;
+        const bool csv = answers.front();
+        answers.pop_front();
+        return csv;
     }
 };
 
