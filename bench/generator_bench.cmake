@@ -1,0 +1,1 @@
+brindle_add_bench(generator_bench SOURCES generator_bench.cpp LIBS brindle_generator)
