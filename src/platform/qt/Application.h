@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QStringList>
+
+#include <memory>
+
+class CMainFrame;
+class CQtMessageBox;
+class CQtFileDialog;
+class CFileTypeDlg;
+
+// The application: the platform objects, the splash and the main window; start-up as
+// InitInstance. Lives as long as the QApplication it runs in.
+class CMyApp {
+public:
+    CMyApp();
+    ~CMyApp();
+
+    // Parses the arguments (without the program name), creates the main window and opens the
+    // file named there or a new document. False when the program should end: a file that
+    // could not be read (reported), or --help / --version (printed).
+    bool InitInstance(const QStringList& arguments);
+    // Exit code to use when InitInstance returned false.
+    int ExitCode() const { return m_exitCode; }
+
+    CMainFrame* MainFrame() const { return m_frame.get(); }
+
+private:
+    std::unique_ptr<CQtMessageBox> m_messageBox;
+    std::unique_ptr<CQtFileDialog> m_fileDialog;
+    std::unique_ptr<CFileTypeDlg> m_fileType;
+    std::unique_ptr<CMainFrame> m_frame;
+    int m_exitCode = 0;
+};

@@ -1,0 +1,91 @@
+#include "HelpDialog.h"
+
+#include "Resource.h"
+#include "UiResources.h"
+
+#include <QDialogButtonBox>
+#include <QKeySequence>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include <map>
+#include <vector>
+
+namespace {
+
+QString Plain(const std::string& menuText) {
+    QString t = QString::fromStdString(menuText);
+    t.remove(QStringLiteral("(&") + t.mid(t.indexOf(QStringLiteral("(&")) + 2, 1) + u')');
+    t.remove(u'&');
+    t.remove(QStringLiteral("..."));
+    return t.trimmed().toHtmlEscaped();
+}
+
+void AddMenu(QString& html, const std::vector<CMenuEntry>& entries, const QString& path,
+             const std::map<int, QString>& keys) {
+    for (const CMenuEntry& e : entries) {
+        if (e.kind == CMenuEntry::Popup) {
+            AddMenu(html, e.children, path + Plain(e.text) + QStringLiteral(" › "), keys);
+        } else if (e.kind == CMenuEntry::Command) {
+            const auto k = keys.find(e.id);
+            html += QStringLiteral("<tr><td>%1%2</td><td>%3</td><td>%4</td></tr>")
+                        .arg(path, Plain(e.text),
+                             k == keys.end() ? QString() : k->second,
+                             QString::fromStdString(CommandPrompt(e.id).status).toHtmlEscaped());
+        }
+    }
+}
+
+} // namespace
+
+QString CHelpDialog::PageHtml() {
+    std::map<int, QString> keys;
+    for (const CAccelerator& a : Accelerators()) {
+        QString& k = keys[a.id];
+        if (!k.isEmpty())
+            k += QStringLiteral(", ");
+        k += QKeySequence::fromString(QString::fromStdString(a.key), QKeySequence::PortableText)
+                 .toString(QKeySequence::NativeText)
+                 .toHtmlEscaped();
+    }
+
+    QString html = QStringLiteral(
+        "<h2>Visual Brindle R1.5</h2>"
+        "<p>Lay out a table of up to 250 by 250 cells, type the texts, join cells into spans "
+        "and draw single or double ruled lines; then generate the LaTeX <tt>tabular</tt> or "
+        "<tt>array</tt> source, or an HTML table, for the selected cells.</p>"
+        "<h3>Keys in the grid</h3><table cellpadding='3'>"
+        "<tr><td>Arrow keys, Tab, Enter</td><td>move the cursor cell</td></tr>"
+        "<tr><td>Page Up, Page Down</td><td>move by one window of rows</td></tr>"
+        "<tr><td>Home, End</td><td>first or last visible column</td></tr>"
+        "<tr><td>Shift</td><td>range selection: moves extend the selection</td></tr>"
+        "<tr><td>Ctrl + arrow keys</td><td>cycle the line on that edge: single, double, none"
+        "</td></tr>"
+        "<tr><td>F5, typing a character</td><td>enter the text of the selected cells</td></tr>"
+        "<tr><td>Delete</td><td>delete the selected cells</td></tr>"
+        "<tr><td>Ctrl+F</td><td>line palette</td></tr>"
+        "<tr><td>Ctrl+H, Ctrl+J, Ctrl+K</td><td>cell size of the column, the row, all cells"
+        "</td></tr>"
+        "<tr><td>Ctrl+P, right button</td><td>context menu</td></tr>"
+        "<tr><td>F1</td><td>this page</td></tr>"
+        "</table>"
+        "<h3>Commands</h3><table cellpadding='3'>"
+        "<tr><th align='left'>Menu</th><th align='left'>Keys</th>"
+        "<th align='left'>What it does</th></tr>");
+    AddMenu(html, MainMenu(), QString(), keys);
+    html += QStringLiteral("</table>");
+    return html;
+}
+
+CHelpDialog::CHelpDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Visual Brindle R1.5 Help"));
+    auto* browser = new QTextBrowser(this);
+    browser->setObjectName(QStringLiteral("helpText"));
+    browser->setHtml(PageHtml());
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(browser);
+    layout->addWidget(buttons);
+    resize(640, 560);
+}

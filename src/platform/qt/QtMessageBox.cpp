@@ -1,0 +1,65 @@
+#include "QtMessageBox.h"
+
+#include "UiResources.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon ToQt(MsgIcon icon) {
+    switch (icon) {
+    case MsgIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::Stop:
+        return QMessageBox::Critical;
+    case MsgIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ToQt(MsgButtons buttons) {
+    switch (buttons) {
+    case MsgButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MsgButtons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+MsgAnswer CQtMessageBox::Show(const std::string& text, MsgIcon icon, MsgButtons buttons) {
+    QWidget* parent = m_parent ? m_parent : QApplication::activeWindow();
+    QMessageBox box(ToQt(icon), QString::fromUtf8(kAppName), QString::fromStdString(text),
+                    ToQt(buttons), parent);
+    // The first button is the default, as with the system's boxes.
+    box.setDefaultButton(buttons == MsgButtons::Ok || buttons == MsgButtons::OkCancel
+                             ? QMessageBox::Ok
+                             : QMessageBox::Yes);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MsgAnswer::Yes;
+    case QMessageBox::No:
+        return MsgAnswer::No;
+    case QMessageBox::Ok:
+        return MsgAnswer::Ok;
+    default:
+        // Closed without a button: the box's cancel answer.
+        if (buttons == MsgButtons::Ok)
+            return MsgAnswer::Ok;
+        if (buttons == MsgButtons::YesNo)
+            return MsgAnswer::No;
+        return MsgAnswer::Cancel;
+    }
+}

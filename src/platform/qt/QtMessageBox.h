@@ -1,0 +1,18 @@
+#pragma once
+
+#include "MessageBox.h"
+
+class QWidget;
+
+// Message boxes over QMessageBox, captioned with the application's name.
+class CQtMessageBox : public IMessageBox {
+public:
+    // parent: the window the boxes are modal to (may be set later).
+    explicit CQtMessageBox(QWidget* parent = nullptr) : m_parent(parent) {}
+    void SetParent(QWidget* parent) { m_parent = parent; }
+
+    MsgAnswer Show(const std::string& text, MsgIcon icon, MsgButtons buttons) override;
+
+private:
+    QWidget* m_parent;
+};
