@@ -115,6 +115,9 @@ public:
     void UpdateScrollLayout(bool updateBars);
     int ColumnPageSize() const;
     int RowPageSize() const;
+    // Scrolls so that pos columns (rows) are scrolled off, clamped to the last page, and
+    // repaints. Unless the cursor asked for it, the cursor is carried into view.
+    void ScrollTo(IDeviceContext& dc, ScrollBarKind kind, int pos, bool fromCursor);
     // Text of the status pane ID_INDICATOR_CELL: "(%2d,%2d)" or "(%2d,%2d)-(%2d,%2d)".
     std::string CellIndicatorText() const;
 

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "RecordingDC.h"
+#include "ViewHost.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+// View host that keeps the state of its buttons and bars, draws into a recording context
+// of the client size and records invalidations and posted commands.
+class CFakeViewHost : public IViewHost {
+public:
+    struct Button {
+        bool created = false;
+        bool visible = false;
+        CRect rect;
+        std::string caption;
+        bool marked = false;
+        int repaints = 0;
+    };
+    struct Bar {
+        bool created = false;
+        CRect rect;
+        CScrollInfo info;
+        bool arrowsEnabled = true;
+    };
+
+    CFakeViewHost(int width, int height, int barSize = 17)
+        : size{width, height}, scrollBarSize(barSize), dc(width, height) {}
+
+    CSize size;
+    int scrollBarSize;
+    CRecordingDC dc;
+    Button corner;
+    std::array<Button, 250> columns;
+    std::array<Button, 250> rows;
+    Bar hBar, vBar;
+    std::vector<bool> invalidations; // the erase flag of each
+    std::vector<int> posted;
+    bool waitCursor = false;
+    int buttonsCreated = 0;
+    int barsCreated = 0;
+
+    void Resize(int width, int height) {
+        size = {width, height};
+        dc.Resize(width, height);
+    }
+
+    Button& Get(HeaderKind kind, int index) {
+        if (kind == HeaderKind::Corner)
+            return corner;
+        return kind == HeaderKind::Column ? columns.at(index) : rows.at(index);
+    }
+    const Button& Get(HeaderKind kind, int index) const {
+        return const_cast<CFakeViewHost*>(this)->Get(kind, index);
+    }
+    Bar& GetBar(ScrollBarKind kind) { return kind == ScrollBarKind::Horizontal ? hBar : vBar; }
+    const Bar& GetBar(ScrollBarKind kind) const {
+        return kind == ScrollBarKind::Horizontal ? hBar : vBar;
+    }
+
+    CSize GetClientSize() const override { return size; }
+    int GetScrollBarSize() const override { return scrollBarSize; }
+    IDeviceContext& GetClientDC() override {
+        dc.ResetState();
+        return dc;
+    }
+    void CreateHeaderButton(HeaderKind kind, int index, const CRect& rect,
+                            const std::string& caption) override {
+        Button& b = Get(kind, index);
+        ++buttonsCreated;
+        b.created = true;
+        b.visible = true;
+        b.rect = rect;
+        b.caption = caption;
+    }
+    void MoveHeaderButton(HeaderKind kind, int index, const CRect& rect) override {
+        Get(kind, index).rect = rect;
+    }
+    void SetHeaderCaption(HeaderKind kind, int index, const std::string& caption) override {
+        Get(kind, index).caption = caption;
+    }
+    void ShowHeaderButton(HeaderKind kind, int index, bool show) override {
+        Get(kind, index).visible = show;
+    }
+    void RepaintHeaderButton(HeaderKind kind, int index) override { ++Get(kind, index).repaints; }
+    bool IsHeaderMarked(HeaderKind kind, int index) const override {
+        return Get(kind, index).marked;
+    }
+    void SetHeaderMarked(HeaderKind kind, int index, bool marked) override {
+        Get(kind, index).marked = marked;
+    }
+    void CreateScrollBar(ScrollBarKind kind, const CRect& rect) override {
+        ++barsCreated;
+        GetBar(kind).created = true;
+        GetBar(kind).rect = rect;
+    }
+    void MoveScrollBar(ScrollBarKind kind, const CRect& rect) override { GetBar(kind).rect = rect; }
+    void SetScrollInfo(ScrollBarKind kind, const CScrollInfo& info) override {
+        GetBar(kind).info = info;
+    }
+    int GetScrollPos(ScrollBarKind kind) const override { return GetBar(kind).info.pos; }
+    void EnableScrollArrows(ScrollBarKind kind, bool enable) override {
+        GetBar(kind).arrowsEnabled = enable;
+    }
+    void RepaintScrollBar(ScrollBarKind) override {}
+    void Invalidate(bool erase) override { invalidations.push_back(erase); }
+    void PostCommand(int id) override { posted.push_back(id); }
+    void SetWaitCursor(bool on) override { waitCursor = on; }
+};

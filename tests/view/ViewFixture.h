@@ -1,0 +1,57 @@
+#pragma once
+
+#include "FakePlatform.h"
+#include "FakeViewHost.h"
+#include "FileTypeQuestion.h"
+#include "MyDoc.h"
+#include "MyView.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class CCsvAnswer : public IFileTypeQuestion {
+public:
+    bool AskCsv() override { return true; }
+};
+
+inline constexpr CColor GRID_GREY{192, 192, 192};
+
+// A document, a view over it and a fake window of 600 x 400 pixels (scroll bars 17 wide):
+// the grid area is (50, 25) - (583, 383). Default sizes: columns 100 wide, rows 40 high.
+class ViewTest : public ::testing::Test {
+protected:
+    static constexpr int W = 600;
+    static constexpr int H = 400;
+
+    CFakeMessageBox m_box;
+    CFakeFileDialog m_dialog;
+    CCsvAnswer m_fileType;
+    CMyDoc m_doc{m_box, m_dialog, m_fileType};
+    CFakeViewHost m_host{W, H};
+    std::unique_ptr<CMyView> m_view = std::make_unique<CMyView>(m_doc);
+
+    void SetUp() override {
+        m_view->SetHost(&m_host);
+        m_view->OnInitialUpdate();
+    }
+    CMyView& View() { return *m_view; }
+    CRecordingDC& Dc() { return m_host.dc; }
+
+    // The window's paint on a fresh context; the recorded calls start empty.
+    void Paint() {
+        Dc().ops.clear();
+        Dc().ResetState();
+        m_view->OnDraw(Dc());
+    }
+    // Paint with the cursor highlight removed again, so pixels show only the table.
+    void PaintWithoutHighlight() {
+        Paint();
+        CGridSelection& s = m_view->m_selection;
+        if (s.m_highlightShown)
+            m_view->InvertSelection(Dc(), s.m_anchorCol, s.m_anchorRow, s.m_cursorCol,
+                                    s.m_cursorRow);
+    }
+    int X(int c) const { return m_view->ColumnX(c); }
+    int Y(int r) const { return m_view->RowY(r); }
+};
