@@ -1,17 +1,27 @@
 #include "HtmlWriter.h"
 
 #include "CellArray.h"
+#include "OutputSink.h"
 #include "SpanMap.h"
 
 #include <algorithm>
-#include <string_view>
+#include <vector>
 
-using generator_detail::AppendInt;
+using generator_detail::COutputSink;
 
 namespace {
 
-constexpr std::string_view TD_OPEN[3] = {
-    " <TD ALIGN=\"left\"", " <TD ALIGN=\"center\"", " <TD ALIGN=\"right\""};
+// Room for the small writes of one cell besides its text.
+constexpr std::size_t CELL_ROOM = 64;
+
+void OpenCell(COutputSink& s, int hplace) {
+    if (hplace == 0)
+        s.Lit(" <TD ALIGN=\"left\"");
+    else if (hplace == 2)
+        s.Lit(" <TD ALIGN=\"right\"");
+    else
+        s.Lit(" <TD ALIGN=\"center\"");
+}
 
 } // namespace
 
@@ -19,50 +29,47 @@ void WriteHtml(const CGenerateModel& model, const CCellRect& region, const COpti
                std::string& out, IGenerateProgress* progress) {
     const CCellRect rg = generator_detail::ClipRegion(region);
     const int x1 = rg.left, x2 = rg.right, y1 = rg.top, y2 = rg.bottom;
-    const CCellArray& cells = model.cells;
+    const int n = x2 - x1 + 1;
+    const std::size_t m = static_cast<std::size_t>(y2 - y1 + 1);
     static const CCellData emptyCell;
 
     out.clear();
     if (progress)
         progress->SetRange(y1, y2);
+    out.reserve(m * (static_cast<std::size_t>(n) * 20 + 32) + 64);
 
-    // Pass over the records of the region for the size of the result.
-    std::size_t textBytes = 0;
-    for (int y = y1; y <= y2; ++y)
-        for (int x = x1; x <= x2; ++x)
-            if (const CCellData* rec = cells.GetCell(x, y))
-                textBytes += rec->text.size();
-    const std::size_t n = static_cast<std::size_t>(x2 - x1 + 1);
-    const std::size_t m = static_cast<std::size_t>(y2 - y1 + 1);
-    out.reserve(64 + textBytes + n * m * 16 + m * 32);
-
-    out.append(o.BorderHTML ? "<TABLE BORDER>\r\n" : "<TABLE>\r\n");
+    COutputSink s(out);
+    s.Text(o.BorderHTML ? "<TABLE BORDER>\r\n" : "<TABLE>\r\n", 0);
+    std::vector<const CCellData*> row(static_cast<std::size_t>(n));
     for (int y = y1;; ++y) {
         if (progress)
             progress->SetPos(y);
         if (y == y2 + 1)
             break;
 
-        // Row vote: ties go to centre, then right.
+        // Row vote over the records of the row: ties go to centre, then right.
         int l = 0, c = 0, r = 0;
-        for (int x = x1; x <= x2; ++x) {
-            if (const CCellData* rec = cells.GetCell(x, y)) {
+        for (int k = 0; k < n; ++k) {
+            const CCellData* rec = model.cells.GetCell(x1 + k, y);
+            row[k] = rec;
+            if (rec) {
                 l += rec->hplace == 0;
                 c += rec->hplace == 1;
                 r += rec->hplace == 2;
             }
         }
         int rowPlace = 0;
+        s.Ensure(32);
         if (l + c + r == 0) {
-            out.append("<TR>");
+            s.Lit("<TR>");
         } else if (c >= l && c >= r) {
-            out.append("<TR ALIGN=\"center\">");
+            s.Lit("<TR ALIGN=\"center\">");
             rowPlace = 1;
         } else if (r >= l && r >= c) {
-            out.append("<TR ALIGN=\"right\">");
+            s.Lit("<TR ALIGN=\"right\">");
             rowPlace = 2;
         } else {
-            out.append("<TR>");
+            s.Lit("<TR>");
         }
 
         for (int x = x1; x <= x2;) {
@@ -70,30 +77,31 @@ void WriteHtml(const CGenerateModel& model, const CCellRect& region, const COpti
                 ++x;
                 continue;
             }
-            const CCellData* rec = cells.GetCell(x, y);
+            const CCellData* rec = row[x - x1];
             const CCellData& d = rec ? *rec : emptyCell;
             const int cs = std::max(1, std::min(static_cast<int>(d.colspan), x2 - x + 1));
-            if (d.hplace == rowPlace)
-                out.append(" <TD", 4);
-            else
-                out.append(TD_OPEN[d.hplace <= 2 ? d.hplace : 1]);
             const int rs = std::min(static_cast<int>(d.rowspan), y2 - y + 1);
+            s.Ensure(CELL_ROOM);
+            if (d.hplace == rowPlace)
+                s.Lit(" <TD");
+            else
+                OpenCell(s, d.hplace);
             if (rs > 1) {
-                out.append(" ROWSPAN=\"");
-                AppendInt(out, rs);
-                out.push_back('"');
+                s.Lit(" ROWSPAN=\"");
+                s.Int(rs);
+                s.Char('"');
             }
             if (cs > 1) {
-                out.append(" COLSPAN=\"");
-                AppendInt(out, cs);
-                out.push_back('"');
+                s.Lit(" COLSPAN=\"");
+                s.Int(cs);
+                s.Char('"');
             }
-            out.push_back('>');
-            out.append(d.text);
-            out.append("</TD>", 5);
+            s.Char('>');
+            s.Text(d.text, CELL_ROOM);
+            s.Lit("</TD>");
             x += cs;
         }
-        out.append(" </TR>\r\n");
+        s.Lit(" </TR>\r\n");
     }
-    out.append("</TABLE>\r\n");
+    s.Text("</TABLE>\r\n", 0);
 }

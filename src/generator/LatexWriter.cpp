@@ -2,6 +2,7 @@
 
 #include "CellArray.h"
 #include "LineArray.h"
+#include "OutputSink.h"
 #include "SpanMap.h"
 
 #include <algorithm>
@@ -9,60 +10,79 @@
 #include <string_view>
 #include <vector>
 
-using generator_detail::AppendInt;
+using generator_detail::COutputSink;
 
 namespace {
 
-constexpr std::string_view CRLF = "\r\n";
-constexpr std::string_view RAISEBOX = "\\raisebox{-1.8ex}[0pt][0pt]{";
-constexpr std::string_view MULTICOLUMN = "\\multicolumn{";
-// "%%<<-----  %d 行目" after printf formatting; 行目 in code page 932.
-constexpr std::string_view COMMENT_HEAD = "%<<-----  ";
-constexpr std::string_view COMMENT_TAIL = " \x8d\x73\x96\xda\r\n";
+// Room for the small writes of one cell besides its text: "\multicolumn{250}{||c||}{",
+// the raise box and the separators.
+constexpr std::size_t CELL_ROOM = 96;
 
-void AppendLine(std::string& out, std::string_view s) {
-    out.append(s);
-    out.append(CRLF);
+// The fields of one record that the cell pass reads; a default slot is the empty cell.
+struct CSlot {
+    const char* text = nullptr;
+    std::uint32_t size = 0;
+    std::uint8_t colspan = 1;
+    std::uint8_t rowspan = 1;
+    std::uint8_t hplace = 1;
+    bool present = false;
+};
+
+int DecideRule(int none, int single, int dbl) {
+    if (none >= single && none >= dbl)
+        return LINE_NONE;
+    return single >= dbl ? LINE_SINGLE : LINE_DOUBLE;
+}
+
+int DecidePlace(int left, int centre, int right) {
+    if (left >= centre && left >= right)
+        return 0;
+    return centre >= right ? 1 : 2;
 }
 
 // Kind 1 is "|", 2 is "||", anything else writes nothing.
-void AppendRule(std::string& out, int kind) {
+void Rule(COutputSink& s, int kind) {
     if (kind == LINE_SINGLE)
-        out.push_back('|');
+        s.Char('|');
     else if (kind == LINE_DOUBLE)
-        out.append("||", 2);
+        s.Lit("||");
 }
 
 char PlaceLetter(int place) {
     return place == 0 ? 'l' : place == 2 ? 'r' : 'c';
 }
 
-void AppendDocumentHead(std::string& out) {
-    AppendLine(out, "\\documentstyle{jarticle}");
-    AppendLine(out, "\\begin{document}");
-    out.append(CRLF);
+void Line(COutputSink& s, std::string_view text) {
+    s.Text(text, 2);
+    s.Lit("\r\n");
 }
 
-void AppendDocumentTail(std::string& out) {
-    out.append(CRLF);
-    AppendLine(out, "\\end{document}");
+void DocumentHead(COutputSink& s) {
+    Line(s, "\\documentstyle{jarticle}");
+    Line(s, "\\begin{document}");
+    Line(s, "");
 }
 
-void AppendCaptionAndLabel(std::string& out, const COptionsRecord& o) {
+void DocumentTail(COutputSink& s) {
+    Line(s, "");
+    Line(s, "\\end{document}");
+}
+
+void CaptionAndLabel(COutputSink& s, const COptionsRecord& o) {
     if (o.Cap) {
-        out.append("\\caption{");
-        out.append(o.CapStr);
-        AppendLine(out, "}");
+        s.Text("\\caption{", 0);
+        s.Text(o.CapStr, 3);
+        s.Lit("}\r\n");
     }
     if (o.Label) {
-        out.append("\\label{");
-        out.append(o.LabelStr);
-        AppendLine(out, "}");
+        s.Text("\\label{", 0);
+        s.Text(o.LabelStr, 3);
+        s.Lit("}\r\n");
     }
 }
 
 // The rule line of one row edge; nothing when the edge has no line.
-void AppendRuleLine(std::string& out, const std::uint8_t* kinds, int n) {
+void RuleLine(COutputSink& s, const std::uint8_t* kinds, int n) {
     bool allDouble = true;
     bool anyNone = false;
     for (int k = 0; k < n; ++k) {
@@ -70,14 +90,16 @@ void AppendRuleLine(std::string& out, const std::uint8_t* kinds, int n) {
         anyNone |= kinds[k] == LINE_NONE;
     }
     if (allDouble) {
-        AppendLine(out, "\\hline\\hline");
+        Line(s, "\\hline\\hline");
         return;
     }
     if (!anyNone) {
-        AppendLine(out, "\\hline");
+        Line(s, "\\hline");
         return;
     }
     bool any = false;
+    // At most (n + 1) / 2 runs of "\cline{250-250}".
+    s.Ensure(static_cast<std::size_t>(n) * 8 + 32);
     for (int k = 0; k < n;) {
         if (kinds[k] == LINE_NONE) {
             ++k;
@@ -86,22 +108,16 @@ void AppendRuleLine(std::string& out, const std::uint8_t* kinds, int n) {
         int j = k;
         while (j + 1 < n && kinds[j + 1] != LINE_NONE)
             ++j;
-        out.append("\\cline{");
-        AppendInt(out, k + 1);
-        out.push_back('-');
-        AppendInt(out, j + 1);
-        out.push_back('}');
+        s.Lit("\\cline{");
+        s.Int(k + 1);
+        s.Char('-');
+        s.Int(j + 1);
+        s.Char('}');
         any = true;
         k = j + 1;
     }
     if (any)
-        out.append(CRLF);
-}
-
-std::size_t EstimateSize(int n, int m, std::size_t textBytes) {
-    // Cell separators and row ends, rule lines of up to n cline commands, headroom for spans.
-    return 512 + textBytes + static_cast<std::size_t>(n) * static_cast<std::size_t>(m) * 4 +
-           static_cast<std::size_t>(m + 1) * (static_cast<std::size_t>(n) * 2 + 32);
+        s.Lit("\r\n");
 }
 
 } // namespace
@@ -110,34 +126,23 @@ int VoteColumnRule(const CLineArray& vLines, int y1, int y2, int edge) {
     int z = 0, s = 0, d = 0;
     for (int r = y1; r <= y2; ++r) {
         const int kind = vLines.GetLine(r, edge);
-        if (kind == LINE_NONE)
-            ++z;
-        else if (kind == LINE_DOUBLE)
-            ++d;
-        else
-            ++s;
+        z += kind == LINE_NONE;
+        d += kind == LINE_DOUBLE;
+        s += kind != LINE_NONE && kind != LINE_DOUBLE;
     }
-    if (z >= s && z >= d)
-        return LINE_NONE;
-    return s >= d ? LINE_SINGLE : LINE_DOUBLE;
+    return DecideRule(z, s, d);
 }
 
 int VoteColumnPlace(const CCellArray& cells, int y1, int y2, int col) {
     int l = 0, c = 0, r = 0;
     for (int y = y1; y <= y2; ++y) {
-        const CCellData* rec = cells.GetCell(col, y);
-        if (!rec)
-            continue;
-        if (rec->hplace == 0)
-            ++l;
-        else if (rec->hplace == 2)
-            ++r;
-        else
-            ++c;
+        if (const CCellData* rec = cells.GetCell(col, y)) {
+            l += rec->hplace == 0;
+            r += rec->hplace == 2;
+            c += rec->hplace != 0 && rec->hplace != 2;
+        }
     }
-    if (l >= c && l >= r)
-        return 0;
-    return c >= r ? 1 : 2;
+    return DecidePlace(l, c, r);
 }
 
 void WriteLatex(bool array, const CGenerateModel& model, const CCellRect& region,
@@ -146,174 +151,201 @@ void WriteLatex(bool array, const CGenerateModel& model, const CCellRect& region
     const int x1 = rg.left, x2 = rg.right, y1 = rg.top, y2 = rg.bottom;
     const int n = x2 - x1 + 1;
     const int m = y2 - y1 + 1;
-    const CCellArray& cells = model.cells;
+    const std::size_t cellCount = static_cast<std::size_t>(n) * static_cast<std::size_t>(m);
     const CLineArray& vLines = model.vLines;
-    static const CCellData emptyCell;
 
     out.clear();
     if (progress)
         progress->SetRange(y1, y2);
 
-    // Text-row map over the region: packed origin (row << 8 | column), 0 for no record. A span
-    // over several rows lends its record to its middle row only.
-    std::vector<std::uint16_t> textRow(static_cast<std::size_t>(n) * m);
+    // What the cell pass needs of each record of the region, slot j * n + k for row y1 + j and
+    // column x1 + k, copied into one flat array; the extra last slot is the empty cell.
+    std::vector<CSlot> slots(cellCount + 1);
+    const int emptySlot = static_cast<int>(cellCount);
+
+    // Text-row map over the region: the slot whose record a cell writes. A span over several
+    // rows lends its record to its middle row only, and there only to its first column.
+    std::vector<int> textRow(cellCount);
+    for (std::size_t i = 0; i < cellCount; ++i)
+        textRow[i] = static_cast<int>(i);
+
+    // One pass over the records of the region, row by row: the slots, the text-row map, the
+    // placement votes of each column, and the size of all texts.
+    std::vector<int> votes(static_cast<std::size_t>(n) * 3);
     std::size_t textBytes = 0;
     for (int y = y1; y <= y2; ++y) {
-        std::uint16_t* row = &textRow[static_cast<std::size_t>(y - y1) * n];
-        for (int x = x1; x <= x2; ++x)
-            row[x - x1] = static_cast<std::uint16_t>(y << 8 | x);
-    }
-    for (int y = y1; y <= y2; ++y) {
-        for (int x = x1; x <= x2; ++x) {
-            const CCellData* rec = cells.GetCell(x, y);
+        const std::size_t rowStart = static_cast<std::size_t>(y - y1) * n;
+        for (int k = 0; k < n; ++k) {
+            const CCellData* rec = model.cells.GetCell(x1 + k, y);
             if (!rec)
                 continue;
-            textBytes += rec->text.size();
-            if (rec->rowspan == 1 || !model.spans.IsOrigin(x, y))
+            CSlot& slot = slots[rowStart + k];
+            slot.text = rec->text.data();
+            slot.size = static_cast<std::uint32_t>(rec->text.size());
+            slot.colspan = rec->colspan;
+            slot.rowspan = rec->rowspan;
+            slot.hplace = rec->hplace;
+            slot.present = true;
+            textBytes += slot.size;
+            const int place = rec->hplace == 0 ? 0 : rec->hplace == 2 ? 2 : 1;
+            ++votes[static_cast<std::size_t>(k) * 3 + place];
+            if (rec->rowspan == 1 || !model.spans.IsOrigin(x1 + k, y))
                 continue;
             const int rs = std::min(static_cast<int>(rec->rowspan), y2 - y + 1);
             const int mid = y + (rs - 1) / 2;
-            textRow[static_cast<std::size_t>(y - y1) * n + (x - x1)] = 0;
-            textRow[static_cast<std::size_t>(mid - y1) * n + (x - x1)] =
-                static_cast<std::uint16_t>(y << 8 | x);
+            textRow[rowStart + k] = emptySlot;
+            textRow[static_cast<std::size_t>(mid - y1) * n + k] = static_cast<int>(rowStart + k);
         }
     }
-    out.reserve(EstimateSize(n, m, textBytes) + o.CapStr.size() + o.LabelStr.size());
 
-    if (!array) {
-        if (o.Doc)
-            AppendDocumentHead(out);
-        if (o.Table) {
-            AppendLine(out, "\\begin{table}[h]");
-            AppendLine(out, "\\begin{center}");
-        }
-        if (o.LabelPos == 0)
-            AppendCaptionAndLabel(out, o);
-        out.append("\\begin{tabular}{");
-    } else {
-        if (o.ArrayDoc)
-            AppendDocumentHead(out);
-        if (o.Math == 1)
-            AppendLine(out, "$");
-        else if (o.Math == 2)
-            AppendLine(out, "\\[");
-        if (o.Kakko == 1)
-            AppendLine(out, "\\left(");
-        else if (o.Kakko == 2)
-            AppendLine(out, "\\left\\{");
-        else if (o.Kakko == 3)
-            AppendLine(out, "\\left[");
-        out.append("\\begin{array}{");
-    }
-
-    // Column specification.
-    std::vector<std::uint8_t> colRule(static_cast<std::size_t>(n) + 1);
-    std::vector<std::uint8_t> colPlace(static_cast<std::size_t>(n));
-    for (int k = 0; k < n; ++k) {
-        colRule[k] = static_cast<std::uint8_t>(VoteColumnRule(vLines, y1, y2, x1 + k));
-        AppendRule(out, colRule[k]);
-        colPlace[k] = static_cast<std::uint8_t>(VoteColumnPlace(cells, y1, y2, x1 + k));
-        out.push_back(PlaceLetter(colPlace[k]));
-    }
-    colRule[n] = static_cast<std::uint8_t>(VoteColumnRule(vLines, y1, y2, x2 + 1));
-    AppendRule(out, colRule[n]);
-    AppendLine(out, "}");
-
-    const bool comments = array ? o.ArrayCom != 0 : o.Com != 0;
-    std::vector<std::uint8_t> ruleBuf(static_cast<std::size_t>(n) + 2);
-    for (int y = y1;; ++y) {
-        if (progress)
-            progress->SetPos(y);
-        for (int k = 0; k < n; ++k)
-            ruleBuf[k] = model.hLines.GetLine(x1 + k, y);
-        AppendRuleLine(out, ruleBuf.data(), n);
-        if (y == y2 + 1)
-            break;
-
-        if (comments) {
-            out.append(COMMENT_HEAD);
-            AppendInt(out, y - y1 + 1);
-            out.append(COMMENT_TAIL);
-        }
-
-        const std::uint16_t* rowMap = &textRow[static_cast<std::size_t>(y - y1) * n];
-        bool prevMulti = false;
-        for (int x = x1; x <= x2;) {
-            const int k = x - x1;
-            const std::uint16_t entry = rowMap[k];
-            const int tx = entry & 0xFF;
-            const int ty = entry >> 8;
-            const CCellData* rec = entry ? cells.GetCell(tx, ty) : nullptr;
-            const CCellData& d = rec ? *rec : emptyCell;
-            const int cs = std::max(1, std::min(static_cast<int>(d.colspan), x2 - x + 1));
-            const int lRule = vLines.GetLine(y, x);
-            const int rRule = vLines.GetLine(y, x + cs);
-            const int rs = std::min(static_cast<int>(d.rowspan), y2 - ty + 1);
-            const bool raise = rs % 2 == 0;
-
-            const bool plain = lRule == colRule[k] && rRule == colRule[k + 1] &&
-                               (!rec || d.text.empty() || (d.hplace == colPlace[k] && cs == 1));
-            if (!plain) {
-                out.append(MULTICOLUMN);
-                AppendInt(out, cs);
-                out.append("}{", 2);
-                if (!prevMulti)
-                    AppendRule(out, lRule);
-                out.push_back(PlaceLetter(d.hplace));
-                AppendRule(out, rRule);
-                out.append("}{", 2);
+    out.reserve(textBytes + cellCount * 4 + static_cast<std::size_t>(m + 1) * (n * 2 + 32) +
+                o.CapStr.size() + o.LabelStr.size() + 512);
+    {
+        COutputSink s(out);
+        if (!array) {
+            if (o.Doc)
+                DocumentHead(s);
+            if (o.Table) {
+                Line(s, "\\begin{table}[h]");
+                Line(s, "\\begin{center}");
             }
-            if (raise) {
-                out.append(RAISEBOX);
-                out.append(d.text);
-                out.push_back('}');
-            } else {
-                out.append(d.text);
-            }
-            if (plain) {
-                out.append(" & ", 3);
-                prevMulti = false;
-                x += 1;
-            } else {
-                out.append("} & ", 4);
-                prevMulti = true;
-                x += cs;
-            }
+            if (o.LabelPos == 0)
+                CaptionAndLabel(s, o);
+            s.Text("\\begin{tabular}{", 0);
+        } else {
+            if (o.ArrayDoc)
+                DocumentHead(s);
+            if (o.Math == 1)
+                Line(s, "$");
+            else if (o.Math == 2)
+                Line(s, "\\[");
+            if (o.Kakko == 1)
+                Line(s, "\\left(");
+            else if (o.Kakko == 2)
+                Line(s, "\\left\\{");
+            else if (o.Kakko == 3)
+                Line(s, "\\left[");
+            s.Text("\\begin{array}{", 0);
         }
-        // Drop "& " of the last separator, keeping its space.
-        out.resize(out.size() - 2);
-        out.append("\\\\\r\n", 4);
-    }
 
-    if (array) {
-        constexpr std::string_view rowEnd = "\\\\\r\n";
-        if (out.size() >= rowEnd.size() &&
-            std::string_view(out).substr(out.size() - rowEnd.size()) == rowEnd) {
-            out.resize(out.size() - rowEnd.size());
-            out.append(CRLF);
+        // Column specification.
+        std::vector<std::uint8_t> colRule(static_cast<std::size_t>(n) + 1);
+        std::vector<std::uint8_t> colPlace(static_cast<std::size_t>(n));
+        s.Ensure(static_cast<std::size_t>(n) * 3 + 8);
+        for (int k = 0; k < n; ++k) {
+            colRule[k] = static_cast<std::uint8_t>(VoteColumnRule(vLines, y1, y2, x1 + k));
+            Rule(s, colRule[k]);
+            const int* v = &votes[static_cast<std::size_t>(k) * 3];
+            colPlace[k] = static_cast<std::uint8_t>(DecidePlace(v[0], v[1], v[2]));
+            s.Char(PlaceLetter(colPlace[k]));
         }
-        AppendLine(out, "\\end{array}");
-        if (o.Kakko == 1)
-            AppendLine(out, "\\right)");
-        else if (o.Kakko == 2)
-            AppendLine(out, "\\right\\}");
-        else if (o.Kakko == 3)
-            AppendLine(out, "\\right]");
-        if (o.Math == 1)
-            AppendLine(out, "$");
-        else if (o.Math == 2)
-            AppendLine(out, "\\]");
-        if (o.ArrayDoc)
-            AppendDocumentTail(out);
-    } else {
-        AppendLine(out, "\\end{tabular}");
-        if (o.LabelPos != 0)
-            AppendCaptionAndLabel(out, o);
-        if (o.Table) {
-            AppendLine(out, "\\end{center}");
-            AppendLine(out, "\\end{table}");
+        colRule[n] = static_cast<std::uint8_t>(VoteColumnRule(vLines, y1, y2, x2 + 1));
+        Rule(s, colRule[n]);
+        s.Lit("}\r\n");
+
+        const bool comments = array ? o.ArrayCom != 0 : o.Com != 0;
+        std::vector<std::uint8_t> ruleBuf(static_cast<std::size_t>(n) + 2);
+        std::vector<std::uint8_t> rowEdges(static_cast<std::size_t>(n) + 1);
+        for (int y = y1;; ++y) {
+            if (progress)
+                progress->SetPos(y);
+            for (int k = 0; k < n; ++k)
+                ruleBuf[k] = model.hLines.GetLine(x1 + k, y);
+            RuleLine(s, ruleBuf.data(), n);
+            if (y == y2 + 1)
+                break;
+
+            if (comments) {
+                // "%%<<-----  %d 行目" through printf: one percent sign; 行目 in code page 932.
+                s.Ensure(32);
+                s.Lit("%<<-----  ");
+                s.Int(y - y1 + 1);
+                s.Lit(" \x8d\x73\x96\xda\r\n");
+            }
+
+            const int* rowMap = &textRow[static_cast<std::size_t>(y - y1) * n];
+            // The kinds on column edges x1 .. x2 + 1 of this row.
+            for (int k = 0; k <= n; ++k)
+                rowEdges[k] = vLines.GetLine(y, x1 + k);
+            bool prevMulti = false;
+            for (int x = x1; x <= x2;) {
+                const int k = x - x1;
+                const int slotIndex = rowMap[k];
+                const CSlot& d = slots[slotIndex];
+                const int cs = std::max(1, std::min(static_cast<int>(d.colspan), x2 - x + 1));
+                const int lRule = rowEdges[k];
+                const int rRule = rowEdges[k + cs];
+                // Rows of the span inside the region, counted from its origin.
+                const int rs = d.rowspan == 1 ? 1
+                                              : std::min(static_cast<int>(d.rowspan),
+                                                         y2 - (y1 + slotIndex / n) + 1);
+                const bool plain = lRule == colRule[k] && rRule == colRule[k + 1] &&
+                                   (!d.present || d.size == 0 || (d.hplace == colPlace[k] && cs == 1));
+                const std::string_view text(d.text, d.size);
+                s.Ensure(CELL_ROOM);
+                if (!plain) {
+                    s.Lit("\\multicolumn{");
+                    s.Int(cs);
+                    s.Lit("}{");
+                    if (!prevMulti)
+                        Rule(s, lRule);
+                    s.Char(PlaceLetter(d.hplace));
+                    Rule(s, rRule);
+                    s.Lit("}{");
+                }
+                if (rs % 2 == 0) {
+                    s.Lit("\\raisebox{-1.8ex}[0pt][0pt]{");
+                    s.Text(text, CELL_ROOM);
+                    s.Char('}');
+                } else {
+                    s.Text(text, CELL_ROOM);
+                }
+                if (plain) {
+                    s.Lit(" & ");
+                    prevMulti = false;
+                    x += 1;
+                } else {
+                    s.Lit("} & ");
+                    prevMulti = true;
+                    x += cs;
+                }
+            }
+            // Drop "& " of the last separator, keeping its space.
+            s.Unwrite(2);
+            s.Lit("\\\\\r\n");
         }
-        if (o.Doc)
-            AppendDocumentTail(out);
+
+        if (array) {
+            // Without a bottom rule the last row loses its terminator.
+            s.Flush();
+            constexpr std::string_view rowEnd = "\\\\\r\n";
+            if (std::string_view(out).ends_with(rowEnd)) {
+                out.resize(out.size() - rowEnd.size());
+                out.append("\r\n");
+            }
+            Line(s, "\\end{array}");
+            if (o.Kakko == 1)
+                Line(s, "\\right)");
+            else if (o.Kakko == 2)
+                Line(s, "\\right\\}");
+            else if (o.Kakko == 3)
+                Line(s, "\\right]");
+            if (o.Math == 1)
+                Line(s, "$");
+            else if (o.Math == 2)
+                Line(s, "\\]");
+            if (o.ArrayDoc)
+                DocumentTail(s);
+        } else {
+            Line(s, "\\end{tabular}");
+            if (o.LabelPos != 0)
+                CaptionAndLabel(s, o);
+            if (o.Table) {
+                Line(s, "\\end{center}");
+                Line(s, "\\end{table}");
+            }
+            if (o.Doc)
+                DocumentTail(s);
+        }
     }
 }
