@@ -6,8 +6,12 @@
 
 namespace {
 
-CMenuEntry Cmd(const char* text, int id) { return {CMenuEntry::Command, text, id, {}}; }
-CMenuEntry Sep() { return {CMenuEntry::Separator, {}, 0, {}}; }
+CMenuEntry Cmd(const char* text, int id) {
+    return {CMenuEntry::Command, text, id, {}};
+}
+CMenuEntry Sep() {
+    return {CMenuEntry::Separator, {}, 0, {}};
+}
 CMenuEntry Pop(const char* text, std::vector<CMenuEntry> children) {
     return {CMenuEntry::Popup, text, 0, std::move(children)};
 }
@@ -28,32 +32,32 @@ CMenuEntry TextProcessingMenu() {
 
 const std::vector<CMenuEntry>& MainMenu() {
     static const std::vector<CMenuEntry> menu = {
-        Pop("&File", {Cmd("&New", ID_FILE_NEW), Cmd("&Open...", ID_FILE_OPEN),
-                      Cmd("&Save", ID_FILE_SAVE), Cmd("Save &As...", ID_FILE_SAVE_AS), Sep(),
-                      Cmd("E&xit", ID_APP_EXIT)}),
-        Pop("&Edit", {Cmd("&Undo", ID_EDIT_UNDO), Cmd("Cu&t", ID_EDIT_CUT),
-                      Cmd("&Copy", ID_EDIT_COPY), Cmd("&Paste", ID_EDIT_PASTE),
-                      Cmd("C&lear", ID_EDIT_CLEAR), Sep(), CopyPlainMenu(), PastePlainMenu(), Sep(),
-                      TextProcessingMenu()}),
+        Pop("&File",
+            {Cmd("&New", ID_FILE_NEW), Cmd("&Open...", ID_FILE_OPEN), Cmd("&Save", ID_FILE_SAVE),
+             Cmd("Save &As...", ID_FILE_SAVE_AS), Sep(), Cmd("E&xit", ID_APP_EXIT)}),
+        Pop("&Edit",
+            {Cmd("&Undo", ID_EDIT_UNDO), Cmd("Cu&t", ID_EDIT_CUT), Cmd("&Copy", ID_EDIT_COPY),
+             Cmd("&Paste", ID_EDIT_PASTE), Cmd("C&lear", ID_EDIT_CLEAR), Sep(), CopyPlainMenu(),
+             PastePlainMenu(), Sep(), TextProcessingMenu()}),
         Pop("&View", {Cmd("&Toolbar", ID_VIEW_TOOLBAR), Cmd("&Status Bar", ID_VIEW_STATUS_BAR),
                       Sep(), Cmd("&Grid", ID_VIEW_GRID)}),
-        Pop("&Text", {Cmd("Text &Input (F5)...", ID_CELL_INPUT),
-                      Pop("Text &Position", {Cmd("&Left", ID_ALIGN_LEFT),
-                                             Cmd("&Center", ID_ALIGN_CENTER),
-                                             Cmd("&Right", ID_ALIGN_RIGHT)})}),
+        Pop("&Text",
+            {Cmd("Text &Input (F5)...", ID_CELL_INPUT),
+             Pop("Text &Position", {Cmd("&Left", ID_ALIGN_LEFT), Cmd("&Center", ID_ALIGN_CENTER),
+                                    Cmd("&Right", ID_ALIGN_RIGHT)})}),
         Pop("Li&nes",
-            {Pop("&Single", {Cmd("&Around", ID_LINE_SINGLE_FRAME), Cmd("&Top", ID_LINE_SINGLE_TOP),
-                             Cmd("&Bottom", ID_LINE_SINGLE_BOTTOM),
-                             Cmd("&Left", ID_LINE_SINGLE_LEFT),
-                             Cmd("&Right", ID_LINE_SINGLE_RIGHT)}),
-             Pop("&Double", {Cmd("&Around", ID_LINE_DOUBLE_FRAME), Cmd("&Top", ID_LINE_DOUBLE_TOP),
-                             Cmd("&Bottom", ID_LINE_DOUBLE_BOTTOM),
-                             Cmd("&Left", ID_LINE_DOUBLE_LEFT),
-                             Cmd("&Right", ID_LINE_DOUBLE_RIGHT)}),
+            {Pop("&Single",
+                 {Cmd("&Around", ID_LINE_SINGLE_FRAME), Cmd("&Top", ID_LINE_SINGLE_TOP),
+                  Cmd("&Bottom", ID_LINE_SINGLE_BOTTOM), Cmd("&Left", ID_LINE_SINGLE_LEFT),
+                  Cmd("&Right", ID_LINE_SINGLE_RIGHT)}),
+             Pop("&Double",
+                 {Cmd("&Around", ID_LINE_DOUBLE_FRAME), Cmd("&Top", ID_LINE_DOUBLE_TOP),
+                  Cmd("&Bottom", ID_LINE_DOUBLE_BOTTOM), Cmd("&Left", ID_LINE_DOUBLE_LEFT),
+                  Cmd("&Right", ID_LINE_DOUBLE_RIGHT)}),
              Cmd("&Grid", ID_LINE_GRID), Cmd("Te&mplate", ID_LINE_TEMPLATE), Sep(),
              Cmd("&Clear", ID_LINE_CLEAR), Sep(), Cmd("Line &Palette", ID_LINE_PALETTE)}),
-        Pop("LaTeX(&L)", {Cmd("產生原始碼(&G)", ID_GENERATE),
-                          Cmd("產生原始碼之選項(&O)", ID_GENERATE_OPTIONS)}),
+        Pop("LaTeX(&L)",
+            {Cmd("產生原始碼(&G)", ID_GENERATE), Cmd("產生原始碼之選項(&O)", ID_GENERATE_OPTIONS)}),
         Pop("&Options", {Cmd("Cell &Size...", ID_CELL_SIZE), Cmd("&Font...", ID_FONT), Sep(),
                          Cmd("&Automatic Row Height", ID_AUTO_HEIGHT),
                          Cmd("&Fit Widths to Texts", ID_FIT_WIDTH),
@@ -84,28 +88,46 @@ const std::vector<CMenuEntry>& ContextMenu() {
 
 const std::vector<int>& ToolbarButtons() {
     static const std::vector<int> buttons = {
-        ID_FILE_NEW,     ID_FILE_OPEN,        ID_FILE_SAVE,  0,
-        ID_EDIT_CUT,     ID_EDIT_COPY,        ID_EDIT_PASTE, ID_EDIT_CLEAR,  0,
-        ID_EDIT_UNDO,    0,
-        ID_APP_ABOUT,    0,
-        ID_CELL_SIZE,    ID_FONT,             0,
-        ID_ALIGN_LEFT,   ID_ALIGN_CENTER,     ID_ALIGN_RIGHT, 0,
-        ID_CELL_INPUT,   ID_VIEW_GRID,        ID_AUTO_HEIGHT, ID_FIT_WIDTH,  0,
-        ID_LINE_PALETTE, ID_GENERATE_OPTIONS, ID_GENERATE,
+        ID_FILE_NEW,
+        ID_FILE_OPEN,
+        ID_FILE_SAVE,
+        0,
+        ID_EDIT_CUT,
+        ID_EDIT_COPY,
+        ID_EDIT_PASTE,
+        ID_EDIT_CLEAR,
+        0,
+        ID_EDIT_UNDO,
+        0,
+        ID_APP_ABOUT,
+        0,
+        ID_CELL_SIZE,
+        ID_FONT,
+        0,
+        ID_ALIGN_LEFT,
+        ID_ALIGN_CENTER,
+        ID_ALIGN_RIGHT,
+        0,
+        ID_CELL_INPUT,
+        ID_VIEW_GRID,
+        ID_AUTO_HEIGHT,
+        ID_FIT_WIDTH,
+        0,
+        ID_LINE_PALETTE,
+        ID_GENERATE_OPTIONS,
+        ID_GENERATE,
     };
     return buttons;
 }
 
 const std::vector<CAccelerator>& Accelerators() {
     static const std::vector<CAccelerator> keys = {
-        {"Ctrl+C", ID_EDIT_COPY},       {"Ctrl+Ins", ID_EDIT_COPY},
-        {"Ctrl+X", ID_EDIT_CUT},        {"Shift+Del", ID_EDIT_CUT},
-        {"Ctrl+V", ID_EDIT_PASTE},      {"Shift+Ins", ID_EDIT_PASTE},
-        {"Ctrl+Z", ID_EDIT_UNDO},       {"Alt+Backspace", ID_EDIT_UNDO},
-        {"Ctrl+D", ID_EDIT_CLEAR},      {"Ctrl+I", ID_CELL_INPUT},
-        {"Ctrl+N", ID_FILE_NEW},        {"Ctrl+O", ID_FILE_OPEN},
-        {"Ctrl+S", ID_FILE_SAVE},       {"F1", ID_HELP_INDEX},
-        {"F6", ID_NEXT_PANE},           {"Shift+F6", ID_PREV_PANE},
+        {"Ctrl+C", ID_EDIT_COPY},   {"Ctrl+Ins", ID_EDIT_COPY},      {"Ctrl+X", ID_EDIT_CUT},
+        {"Shift+Del", ID_EDIT_CUT}, {"Ctrl+V", ID_EDIT_PASTE},       {"Shift+Ins", ID_EDIT_PASTE},
+        {"Ctrl+Z", ID_EDIT_UNDO},   {"Alt+Backspace", ID_EDIT_UNDO}, {"Ctrl+D", ID_EDIT_CLEAR},
+        {"Ctrl+I", ID_CELL_INPUT},  {"Ctrl+N", ID_FILE_NEW},         {"Ctrl+O", ID_FILE_OPEN},
+        {"Ctrl+S", ID_FILE_SAVE},   {"F1", ID_HELP_INDEX},           {"F6", ID_NEXT_PANE},
+        {"Shift+F6", ID_PREV_PANE},
     };
     return keys;
 }
@@ -123,8 +145,8 @@ CCommandPrompt CommandPrompt(int id) {
         {ID_EDIT_PASTE, {"Paste the clipboard at the cursor", "Paste"}},
         {ID_EDIT_CLEAR, {"Delete the cells of the selection", "Clear"}},
         {ID_COPY_PLAIN_CSV, {"Copy the texts of the selection as CSV", "Copy as CSV"}},
-        {ID_COPY_PLAIN_TEXT, {"Copy the texts of the selection as tab-separated text",
-                              "Copy as text"}},
+        {ID_COPY_PLAIN_TEXT,
+         {"Copy the texts of the selection as tab-separated text", "Copy as text"}},
         {ID_PASTE_PLAIN_CSV, {"Paste CSV text from the clipboard", "Paste CSV"}},
         {ID_PASTE_PLAIN_TEXT, {"Paste tab-separated text from the clipboard", "Paste text"}},
         {ID_TO_MATH, {"Put the texts of the selection in math mode", "To math"}},

@@ -63,19 +63,17 @@ TEST(UiResources, MenuBarHasEveryMenuInOrder) {
     const Case cases[] = {
         {"&File", {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_APP_EXIT}},
         {"&Edit",
-         {ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR,
-          ID_COPY_PLAIN_CSV, ID_COPY_PLAIN_TEXT, ID_PASTE_PLAIN_CSV, ID_PASTE_PLAIN_TEXT,
-          ID_TO_MATH, ID_TO_PLAIN}},
+         {ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR, ID_COPY_PLAIN_CSV,
+          ID_COPY_PLAIN_TEXT, ID_PASTE_PLAIN_CSV, ID_PASTE_PLAIN_TEXT, ID_TO_MATH, ID_TO_PLAIN}},
         {"&View", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_GRID}},
         {"&Text", {ID_CELL_INPUT, ID_ALIGN_LEFT, ID_ALIGN_CENTER, ID_ALIGN_RIGHT}},
         {"Li&nes",
          {ID_LINE_SINGLE_FRAME, ID_LINE_SINGLE_TOP, ID_LINE_SINGLE_BOTTOM, ID_LINE_SINGLE_LEFT,
           ID_LINE_SINGLE_RIGHT, ID_LINE_DOUBLE_FRAME, ID_LINE_DOUBLE_TOP, ID_LINE_DOUBLE_BOTTOM,
-          ID_LINE_DOUBLE_LEFT, ID_LINE_DOUBLE_RIGHT, ID_LINE_GRID, ID_LINE_TEMPLATE,
-          ID_LINE_CLEAR, ID_LINE_PALETTE}},
+          ID_LINE_DOUBLE_LEFT, ID_LINE_DOUBLE_RIGHT, ID_LINE_GRID, ID_LINE_TEMPLATE, ID_LINE_CLEAR,
+          ID_LINE_PALETTE}},
         {"LaTeX(&L)", {ID_GENERATE, ID_GENERATE_OPTIONS}},
-        {"&Options",
-         {ID_CELL_SIZE, ID_FONT, ID_AUTO_HEIGHT, ID_FIT_WIDTH, ID_STANDARD_SIZE}},
+        {"&Options", {ID_CELL_SIZE, ID_FONT, ID_AUTO_HEIGHT, ID_FIT_WIDTH, ID_STANDARD_SIZE}},
         {"&Help", {ID_HELP_INDEX, ID_APP_ABOUT}},
     };
     for (const Case& c : cases) {
@@ -90,17 +88,17 @@ TEST(UiResources, ContextMenuHoldsTheGridCommandsInOrder) {
     const std::vector<CMenuEntry>& menu = ContextMenu();
     std::vector<int> shape; // command ids, -1 for a separator, -2 for a submenu
     for (const CMenuEntry& e : menu)
-        shape.push_back(e.kind == CMenuEntry::Command ? e.id
+        shape.push_back(e.kind == CMenuEntry::Command     ? e.id
                         : e.kind == CMenuEntry::Separator ? -1
                                                           : -2);
     EXPECT_EQ(shape, (std::vector<int>{ID_CELL_INPUT, ID_GENERATE, -1, ID_EDIT_UNDO, ID_EDIT_CUT,
                                        ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR, -2, -2, -1,
                                        ID_LINE_PALETTE, -2}));
     EXPECT_EQ(MenuCommandIds(menu),
-              (std::vector<int>{ID_CELL_INPUT, ID_GENERATE, ID_EDIT_UNDO, ID_EDIT_CUT,
-                                ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR, ID_COPY_PLAIN_CSV,
-                                ID_COPY_PLAIN_TEXT, ID_PASTE_PLAIN_CSV, ID_PASTE_PLAIN_TEXT,
-                                ID_LINE_PALETTE, ID_TO_MATH, ID_TO_PLAIN}));
+              (std::vector<int>{ID_CELL_INPUT, ID_GENERATE, ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY,
+                                ID_EDIT_PASTE, ID_EDIT_CLEAR, ID_COPY_PLAIN_CSV, ID_COPY_PLAIN_TEXT,
+                                ID_PASTE_PLAIN_CSV, ID_PASTE_PLAIN_TEXT, ID_LINE_PALETTE,
+                                ID_TO_MATH, ID_TO_PLAIN}));
 }
 
 TEST(UiResources, AcceleratorsAreUniqueAndComplete) {
@@ -110,11 +108,11 @@ TEST(UiResources, AcceleratorsAreUniqueAndComplete) {
         EXPECT_TRUE(byKey.emplace(a.key, a.id).second) << "key bound twice";
     }
     const std::map<std::string, int> expected = {
-        {"Ctrl+C", ID_EDIT_COPY},   {"Ctrl+Ins", ID_EDIT_COPY},  {"Ctrl+X", ID_EDIT_CUT},
-        {"Shift+Del", ID_EDIT_CUT}, {"Ctrl+V", ID_EDIT_PASTE},   {"Shift+Ins", ID_EDIT_PASTE},
+        {"Ctrl+C", ID_EDIT_COPY},   {"Ctrl+Ins", ID_EDIT_COPY},      {"Ctrl+X", ID_EDIT_CUT},
+        {"Shift+Del", ID_EDIT_CUT}, {"Ctrl+V", ID_EDIT_PASTE},       {"Shift+Ins", ID_EDIT_PASTE},
         {"Ctrl+Z", ID_EDIT_UNDO},   {"Alt+Backspace", ID_EDIT_UNDO}, {"Ctrl+D", ID_EDIT_CLEAR},
-        {"Ctrl+I", ID_CELL_INPUT},  {"Ctrl+N", ID_FILE_NEW},     {"Ctrl+O", ID_FILE_OPEN},
-        {"Ctrl+S", ID_FILE_SAVE},   {"F1", ID_HELP_INDEX},       {"F6", ID_NEXT_PANE},
+        {"Ctrl+I", ID_CELL_INPUT},  {"Ctrl+N", ID_FILE_NEW},         {"Ctrl+O", ID_FILE_OPEN},
+        {"Ctrl+S", ID_FILE_SAVE},   {"F1", ID_HELP_INDEX},           {"F6", ID_NEXT_PANE},
         {"Shift+F6", ID_PREV_PANE},
     };
     EXPECT_EQ(byKey, expected);

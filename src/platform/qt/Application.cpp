@@ -59,7 +59,8 @@ bool CMyApp::InitInstance(const QStringList& arguments) {
     m_fileType->setParent(m_frame.get(), m_fileType->windowFlags());
 
     const QStringList files = parser.positionalArguments();
-    const std::string path = files.isEmpty() ? std::string() : QFile::encodeName(files.first()).toStdString();
+    const std::string path =
+        files.isEmpty() ? std::string() : QFile::encodeName(files.first()).toStdString();
     if (!m_frame->Start(path)) {
         m_exitCode = 1;
         return false;

@@ -21,4 +21,6 @@ CFileTypeDlg::CFileTypeDlg(QWidget* parent) : QDialog(parent) {
     layout->addWidget(tab);
 }
 
-bool CFileTypeDlg::AskCsv() { return exec() == QDialog::Accepted; }
+bool CFileTypeDlg::AskCsv() {
+    return exec() == QDialog::Accepted;
+}

@@ -29,8 +29,7 @@ void AddMenu(QString& html, const std::vector<CMenuEntry>& entries, const QStrin
         } else if (e.kind == CMenuEntry::Command) {
             const auto k = keys.find(e.id);
             html += QStringLiteral("<tr><td>%1%2</td><td>%3</td><td>%4</td></tr>")
-                        .arg(path, Plain(e.text),
-                             k == keys.end() ? QString() : k->second,
+                        .arg(path, Plain(e.text), k == keys.end() ? QString() : k->second,
                              QString::fromStdString(CommandPrompt(e.id).status).toHtmlEscaped());
         }
     }

@@ -260,8 +260,8 @@ void CMainFrame::UpdateCommandUi() {
 }
 
 void CMainFrame::UpdateTitle() {
-    const QString title =
-        QString::fromStdString(m_doc.GetTitle()) + QStringLiteral(" - ") + QString::fromUtf8(kAppName);
+    const QString title = QString::fromStdString(m_doc.GetTitle()) + QStringLiteral(" - ") +
+                          QString::fromUtf8(kAppName);
     if (windowTitle() != title)
         setWindowTitle(title);
 }

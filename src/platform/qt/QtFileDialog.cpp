@@ -56,15 +56,15 @@ CFileDialogResult CQtFileDialog::Run(const CFileDialogRequest& request) {
             return {CFileDialogResult::Failed, {}};
         const QFileInfo info(files.first());
         if (request.pathMustExist && !info.absoluteDir().exists()) {
-            QMessageBox::warning(&dialog, QString::fromUtf8(kAppName),
-                                 QStringLiteral("The folder %1 does not exist.")
-                                     .arg(info.absolutePath()));
+            QMessageBox::warning(
+                &dialog, QString::fromUtf8(kAppName),
+                QStringLiteral("The folder %1 does not exist.").arg(info.absolutePath()));
             continue;
         }
         if (request.fileMustExist && !info.isFile()) {
-            QMessageBox::warning(&dialog, QString::fromUtf8(kAppName),
-                                 QStringLiteral("The file %1 does not exist.")
-                                     .arg(info.absoluteFilePath()));
+            QMessageBox::warning(
+                &dialog, QString::fromUtf8(kAppName),
+                QStringLiteral("The file %1 does not exist.").arg(info.absoluteFilePath()));
             continue;
         }
         return {CFileDialogResult::Ok, info.absoluteFilePath().toStdString()};

@@ -10,7 +10,8 @@ QString Key(const std::string& section, const std::string& key) {
 
 } // namespace
 
-CQtProfileStore::CQtProfileStore() : m_settings(QStringLiteral("KESTA"), QStringLiteral("Visual Brindle")) {}
+CQtProfileStore::CQtProfileStore()
+    : m_settings(QStringLiteral("KESTA"), QStringLiteral("Visual Brindle")) {}
 
 CQtProfileStore::CQtProfileStore(const QString& iniPath)
     : m_settings(iniPath, QSettings::IniFormat) {}

@@ -12,7 +12,9 @@ bool g_bSplashEnabled = false;
 CSplashWnd* g_pSplashWnd = nullptr;
 bool g_bSplashVisible = false;
 
-void CSplashWnd::EnableSplash(bool enable) { g_bSplashEnabled = enable; }
+void CSplashWnd::EnableSplash(bool enable) {
+    g_bSplashEnabled = enable;
+}
 
 void CSplashWnd::ShowSplash(QWidget* owner) {
     if (!g_bSplashEnabled || g_pSplashWnd)

@@ -8,9 +8,9 @@
 class CSplashWnd;
 
 // Program-wide state of the splash window.
-extern bool g_bSplashEnabled;     // the splash may be shown
-extern CSplashWnd* g_pSplashWnd;  // the splash window while it exists
-extern bool g_bSplashVisible;     // the splash is on screen
+extern bool g_bSplashEnabled;    // the splash may be shown
+extern CSplashWnd* g_pSplashWnd; // the splash window while it exists
+extern bool g_bSplashVisible;    // the splash is on screen
 
 // The picture shown at start: at most 2000 ms, gone at the first key press or mouse click
 // anywhere in the program, and for good after the first file read or write.
