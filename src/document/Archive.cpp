@@ -35,12 +35,20 @@ void CArchiveWriter::Flush() {
 }
 
 std::uint8_t CArchiveReader::ReadByte() {
+    if (m_pos < m_data.size())
+        return static_cast<std::uint8_t>(m_data[m_pos++]);
     char b;
     Get(&b, 1);
     return static_cast<std::uint8_t>(b);
 }
 
 std::uint16_t CArchiveReader::ReadWord() {
+    if (m_data.size() - m_pos >= 2) {
+        const auto lo = static_cast<unsigned char>(m_data[m_pos]);
+        const auto hi = static_cast<unsigned char>(m_data[m_pos + 1]);
+        m_pos += 2;
+        return static_cast<std::uint16_t>(lo | (hi << 8));
+    }
     unsigned char b[2];
     Get(reinterpret_cast<char*>(b), 2);
     return static_cast<std::uint16_t>(b[0] | (b[1] << 8));
@@ -54,6 +62,11 @@ std::uint32_t CArchiveReader::ReadDword() {
 }
 
 std::string CArchiveReader::ReadBytes(std::size_t n) {
+    if (m_data.size() - m_pos >= n) {
+        std::string s(m_data.substr(m_pos, n));
+        m_pos += n;
+        return s;
+    }
     std::string s(n, '\0');
     if (n)
         Get(s.data(), n);

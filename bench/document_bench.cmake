@@ -1,0 +1,1 @@
+brindle_add_bench(document_bench SOURCES document_bench.cpp LIBS brindle_document brindle_model brindle_platform)
