@@ -106,6 +106,7 @@ public:
     void SetWaitCursor(bool on) override;
 
 protected:
+    bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -123,6 +124,7 @@ private:
     bool m_needsDraw = true;
     bool m_needsErase = true;
     bool m_inDraw = false;
+    int m_waitCursorDepth = 0;
     CHeaderButton* m_corner = nullptr;
     std::array<CHeaderButton*, 250> m_colHeaders{};
     std::array<CHeaderButton*, 250> m_rowHeaders{};

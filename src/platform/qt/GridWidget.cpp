@@ -1,0 +1,423 @@
+#include "GridWidget.h"
+
+#include "InputCodes.h"
+#include "MyView.h"
+#include "Resource.h"
+#include "TextCodec.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace {
+
+int MouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    int flags = 0;
+    if (buttons & Qt::LeftButton)
+        flags |= MK_LBUTTON;
+    if (buttons & Qt::RightButton)
+        flags |= MK_RBUTTON;
+    if (buttons & Qt::MiddleButton)
+        flags |= MK_MBUTTON;
+    if (modifiers & Qt::ShiftModifier)
+        flags |= MK_SHIFT;
+    if (modifiers & Qt::ControlModifier)
+        flags |= MK_CONTROL;
+    return flags;
+}
+
+// The virtual-key code of a Qt key; 0 for keys the view does not know.
+int VirtualKey(int key) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return 'A' + (key - Qt::Key_A);
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return '0' + (key - Qt::Key_0);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+        return VK_F1 + (key - Qt::Key_F1);
+    switch (key) {
+    case Qt::Key_Backspace:
+        return VK_BACK;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return VK_TAB;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    case Qt::Key_Shift:
+        return VK_SHIFT;
+    case Qt::Key_Control:
+        return VK_CONTROL;
+    case Qt::Key_Alt:
+        return VK_MENU;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    case Qt::Key_PageUp:
+        return VK_PRIOR;
+    case Qt::Key_PageDown:
+        return VK_NEXT;
+    case Qt::Key_End:
+        return VK_END;
+    case Qt::Key_Home:
+        return VK_HOME;
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Down:
+        return VK_DOWN;
+    case Qt::Key_Insert:
+        return VK_INSERT;
+    case Qt::Key_Delete:
+        return VK_DELETE;
+    default:
+        return 0;
+    }
+}
+
+QRect ToQRect(const CRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+
+} // namespace
+
+CHeaderButton::CHeaderButton(CGridWidget& grid, int controlId, QWidget* parent)
+    : QPushButton(parent), m_grid(grid), m_controlId(controlId) {
+    setFocusPolicy(Qt::NoFocus);
+    setAutoDefault(false);
+}
+
+void CHeaderButton::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) {
+        m_marked = true;
+        m_grid.PostCommand(m_controlId);
+    }
+    QPushButton::mousePressEvent(e);
+}
+
+void CHeaderButton::mouseMoveEvent(QMouseEvent* e) {
+    if (e->buttons() == Qt::LeftButton && e->modifiers() == Qt::NoModifier)
+        m_grid.PostHeaderDrag(m_controlId);
+    QPushButton::mouseMoveEvent(e);
+}
+
+void CHeaderButton::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton)
+        m_grid.PostLButtonUp();
+    QPushButton::mouseReleaseEvent(e);
+}
+
+CTipScrollBar::CTipScrollBar(CGridWidget& grid, int controlId, Qt::Orientation orientation,
+                             QWidget* parent)
+    : QScrollBar(orientation, parent), m_grid(grid), m_controlId(controlId) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void CTipScrollBar::mouseMoveEvent(QMouseEvent* e) {
+    if (e->buttons() == Qt::LeftButton && e->modifiers() == Qt::NoModifier)
+        m_grid.PostHeaderDrag(m_controlId);
+    QScrollBar::mouseMoveEvent(e);
+}
+
+void CTipScrollBar::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton)
+        m_grid.PostLButtonUp();
+    QScrollBar::mouseReleaseEvent(e);
+}
+
+CGridWidget::CGridWidget(CMyView& view, QWidget* parent)
+    : QWidget(parent), m_view(view), m_image(QSize(std::max(width(), 1), std::max(height(), 1)),
+                                              QImage::Format_RGB32),
+      m_dc(m_image) {
+    m_image.fill(Qt::white);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    m_view.SetHost(this);
+    m_view.OnInitialUpdate();
+}
+
+CGridWidget::~CGridWidget() {
+    m_dc.End();
+    if (m_view.GetHost() == this)
+        m_view.SetHost(nullptr);
+}
+
+CHeaderButton* CGridWidget::HeaderButton(HeaderKind kind, int index) const {
+    switch (kind) {
+    case HeaderKind::Corner:
+        return m_corner;
+    case HeaderKind::Column:
+        return index >= 0 && index < MAX_CELLS ? m_colHeaders[index] : nullptr;
+    case HeaderKind::Row:
+        return index >= 0 && index < MAX_CELLS ? m_rowHeaders[index] : nullptr;
+    }
+    return nullptr;
+}
+
+CTipScrollBar* CGridWidget::ScrollBar(ScrollBarKind kind) const {
+    return kind == ScrollBarKind::Horizontal ? m_hScroll : m_vScroll;
+}
+
+const QImage& CGridWidget::Image() {
+    DrawPending();
+    return m_image;
+}
+
+void CGridWidget::DrawPending() {
+    if (m_needsDraw && !m_inDraw) {
+        const bool erase = m_needsErase;
+        m_needsDraw = false;
+        m_needsErase = false;
+        m_inDraw = true;
+        if (erase) {
+            m_dc.End();
+            m_image.fill(Qt::white);
+        }
+        m_dc.Reset();
+        m_view.OnDraw(m_dc);
+        m_inDraw = false;
+    }
+    m_dc.End();
+}
+
+void CGridWidget::paintEvent(QPaintEvent* e) {
+    DrawPending();
+    QPainter p(this);
+    p.drawImage(e->rect(), m_image, e->rect());
+}
+
+void CGridWidget::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    m_dc.End();
+    QImage image(QSize(std::max(width(), 1), std::max(height(), 1)), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    m_image = image;
+    m_needsDraw = true;
+    m_needsErase = true;
+    m_view.OnSize(width(), height());
+    update();
+}
+
+bool CGridWidget::event(QEvent* e) {
+    // Tab belongs to the grid (a cursor key), not to the focus chain.
+    if (e->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(e);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QWidget::event(e);
+}
+
+void CGridWidget::keyPressEvent(QKeyEvent* e) {
+    const bool shift = e->modifiers() & Qt::ShiftModifier;
+    const bool ctrl = e->modifiers() & Qt::ControlModifier;
+    const int vk = VirtualKey(e->key());
+    if (vk != 0 && m_view.OnKeyDown(vk, shift, ctrl))
+        return;
+    const QString text = e->text();
+    if (!ctrl && !text.isEmpty() && text.at(0).isPrint()) {
+        if (const auto cp932 = Utf8ToCp932(text.toStdString()))
+            if (m_view.OnChar(*cp932))
+                return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void CGridWidget::mousePressEvent(QMouseEvent* e) {
+    setFocus(Qt::MouseFocusReason);
+    if (e->button() == Qt::LeftButton) {
+        const QPoint p = e->position().toPoint();
+        m_view.OnLButtonDown(p.x(), p.y(), MouseFlags(e->buttons(), e->modifiers()));
+    }
+    QWidget::mousePressEvent(e);
+}
+
+void CGridWidget::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    m_view.OnMouseMove(p.x(), p.y(), MouseFlags(e->buttons(), e->modifiers()));
+    QWidget::mouseMoveEvent(e);
+}
+
+void CGridWidget::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton)
+        m_view.OnLButtonUp();
+    QWidget::mouseReleaseEvent(e);
+}
+
+void CGridWidget::contextMenuEvent(QContextMenuEvent* e) {
+    m_view.OnContextMenu();
+    if (m_contextMenu)
+        m_contextMenu(e->globalPos());
+}
+
+void CGridWidget::PostHeaderDrag(int controlId) {
+    QMetaObject::invokeMethod(
+        this, [this, controlId] { m_view.OnHeaderDrag(controlId); }, Qt::QueuedConnection);
+}
+
+void CGridWidget::PostLButtonUp() {
+    QMetaObject::invokeMethod(this, [this] { m_view.OnLButtonUp(); }, Qt::QueuedConnection);
+}
+
+CSize CGridWidget::GetClientSize() const { return {width(), height()}; }
+
+int CGridWidget::GetScrollBarSize() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
+
+IDeviceContext& CGridWidget::GetClientDC() {
+    if (!m_inDraw) {
+        // Drawing outside a paint: make sure the image holds the current picture first,
+        // then show what is drawn.
+        DrawPending();
+        update();
+    }
+    m_dc.Reset();
+    return m_dc;
+}
+
+void CGridWidget::CreateHeaderButton(HeaderKind kind, int index, const CRect& rect,
+                                     const std::string& caption) {
+    CHeaderButton** slot = nullptr;
+    int id = IDC_CORNER;
+    switch (kind) {
+    case HeaderKind::Corner:
+        slot = &m_corner;
+        break;
+    case HeaderKind::Column:
+        if (index < 0 || index >= MAX_CELLS)
+            return;
+        slot = &m_colHeaders[index];
+        id = IDC_COLUMN_HEADER;
+        break;
+    case HeaderKind::Row:
+        if (index < 0 || index >= MAX_CELLS)
+            return;
+        slot = &m_rowHeaders[index];
+        id = IDC_ROW_HEADER;
+        break;
+    }
+    if (*slot)
+        return;
+    auto* button = new CHeaderButton(*this, id, this);
+    button->setText(QString::fromStdString(caption));
+    button->setGeometry(ToQRect(rect));
+    button->show();
+    *slot = button;
+}
+
+void CGridWidget::MoveHeaderButton(HeaderKind kind, int index, const CRect& rect) {
+    if (CHeaderButton* b = HeaderButton(kind, index)) {
+        const QRect r = ToQRect(rect);
+        if (b->geometry() != r)
+            b->setGeometry(r);
+        b->update();
+    }
+}
+
+void CGridWidget::SetHeaderCaption(HeaderKind kind, int index, const std::string& caption) {
+    if (CHeaderButton* b = HeaderButton(kind, index)) {
+        const QString text = QString::fromStdString(caption);
+        if (b->text() != text)
+            b->setText(text);
+    }
+}
+
+void CGridWidget::ShowHeaderButton(HeaderKind kind, int index, bool show) {
+    if (CHeaderButton* b = HeaderButton(kind, index))
+        if (b->isHidden() == show)
+            b->setVisible(show);
+}
+
+void CGridWidget::RepaintHeaderButton(HeaderKind kind, int index) {
+    if (CHeaderButton* b = HeaderButton(kind, index))
+        b->update();
+}
+
+bool CGridWidget::IsHeaderMarked(HeaderKind kind, int index) const {
+    const CHeaderButton* b = HeaderButton(kind, index);
+    return b && b->m_marked;
+}
+
+void CGridWidget::SetHeaderMarked(HeaderKind kind, int index, bool marked) {
+    if (CHeaderButton* b = HeaderButton(kind, index))
+        b->m_marked = marked;
+}
+
+void CGridWidget::CreateScrollBar(ScrollBarKind kind, const CRect& rect) {
+    CTipScrollBar*& bar = kind == ScrollBarKind::Horizontal ? m_hScroll : m_vScroll;
+    if (bar)
+        return;
+    bar = new CTipScrollBar(*this,
+                            kind == ScrollBarKind::Horizontal ? IDC_HSCROLL : IDC_VSCROLL,
+                            kind == ScrollBarKind::Horizontal ? Qt::Horizontal : Qt::Vertical,
+                            this);
+    bar->setGeometry(ToQRect(rect));
+    bar->show();
+}
+
+void CGridWidget::MoveScrollBar(ScrollBarKind kind, const CRect& rect) {
+    if (CTipScrollBar* bar = ScrollBar(kind))
+        bar->setGeometry(ToQRect(rect));
+}
+
+void CGridWidget::SetScrollInfo(ScrollBarKind kind, const CScrollInfo& info) {
+    CTipScrollBar* bar = ScrollBar(kind);
+    if (!bar)
+        return;
+    const int page = std::max(info.page, 1);
+    const int last = std::max(info.min, info.max - page + 1);
+    bar->setRange(info.min, last);
+    bar->setPageStep(page);
+    bar->setSingleStep(1);
+    bar->setValue(std::clamp(info.pos, info.min, last));
+    if (info.disableNoScroll)
+        bar->setEnabled(last > info.min);
+}
+
+int CGridWidget::GetScrollPos(ScrollBarKind kind) const {
+    const CTipScrollBar* bar = ScrollBar(kind);
+    return bar ? bar->value() : 0;
+}
+
+void CGridWidget::EnableScrollArrows(ScrollBarKind kind, bool enable) {
+    if (CTipScrollBar* bar = ScrollBar(kind))
+        bar->setEnabled(enable && bar->maximum() > bar->minimum());
+}
+
+void CGridWidget::RepaintScrollBar(ScrollBarKind kind) {
+    if (CTipScrollBar* bar = ScrollBar(kind))
+        bar->update();
+}
+
+void CGridWidget::Invalidate(bool erase) {
+    m_needsDraw = true;
+    m_needsErase = m_needsErase || erase;
+    update();
+}
+
+void CGridWidget::PostCommand(int id) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, id] {
+            if (m_router)
+                m_router(id);
+            else
+                m_view.OnCommand(id);
+        },
+        Qt::QueuedConnection);
+}
+
+void CGridWidget::SetWaitCursor(bool on) {
+    if (on) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        ++m_waitCursorDepth;
+    } else if (m_waitCursorDepth > 0) {
+        QApplication::restoreOverrideCursor();
+        --m_waitCursorDepth;
+    }
+}

@@ -1,0 +1,209 @@
+#include "FakePlatform.h"
+#include "FileTypeQuestion.h"
+#include "GridWidget.h"
+#include "MyDoc.h"
+#include "MyView.h"
+#include "QtDeviceContext.h"
+#include "Resource.h"
+
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+class CCsvAnswer : public IFileTypeQuestion {
+public:
+    bool AskCsv() override { return true; }
+};
+
+const QRgb WHITE = qRgb(255, 255, 255);
+const QRgb BLACK = qRgb(0, 0, 0);
+const QRgb GREY = qRgb(192, 192, 192);
+
+CCellData Record(const char* text, int colspan = 1, int rowspan = 1, int hplace = 1,
+                 int vplace = 1) {
+    CCellData d;
+    d.text = text;
+    d.SetColspan(colspan);
+    d.SetRowspan(rowspan);
+    d.SetHplace(hplace);
+    d.SetVplace(vplace);
+    return d;
+}
+
+} // namespace
+
+// The grid widget over a document built in code: columns 100 wide, rows 40 high, so the
+// left edge of column c is 50 + 100 (c - 1) and the top of row r is 25 + 40 (r - 1).
+class GridWidgetTest : public QObject {
+    Q_OBJECT
+
+    CFakeMessageBox m_box;
+    CFakeFileDialog m_dialog;
+    CCsvAnswer m_fileType;
+    std::unique_ptr<CMyDoc> m_doc;
+    std::unique_ptr<CMyView> m_view;
+    std::unique_ptr<CGridWidget> m_grid;
+    std::vector<int> m_routed;
+
+    QRgb Pixel(int x, int y) { return m_grid->Image().pixel(x, y); }
+    int Count(const QRect& r, QRgb colour) {
+        const QImage& img = m_grid->Image();
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                n += img.pixel(x, y) == colour;
+        return n;
+    }
+
+private slots:
+    void init() {
+        m_doc = std::make_unique<CMyDoc>(m_box, m_dialog, m_fileType);
+        m_doc->m_hLines.SetLine(2, 3, LINE_DOUBLE); // between rows 2 and 3 over column 2
+        m_doc->m_vLines.SetLine(2, 2, LINE_SINGLE); // left edge of column 2 on row 2
+        m_doc->m_cells.SetCell(4, 2, Record("", 2, 2)); // span (4, 2)-(5, 3)
+        m_doc->m_cells.SetCell(1, 5, Record("WWWWWWWWWWWWWWWWWWWWWWWW"));
+        m_doc->m_cells.SetCell(3, 5, Record("Brindle", 1, 1, 0, 0));
+        m_view = std::make_unique<CMyView>(*m_doc);
+        m_grid = std::make_unique<CGridWidget>(*m_view);
+        m_routed.clear();
+        m_grid->SetCommandRouter([this](int id) { m_routed.push_back(id); });
+        m_grid->resize(700, 420);
+        m_grid->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_grid.get()));
+        // Move the cursor away from the cells the tests look at.
+        m_grid->Image();
+        m_view->OnLButtonDown(60, 390 - m_view->m_scrollBarSize - 5, 0);
+    }
+    void cleanup() {
+        m_grid.reset();
+        m_view.reset();
+        m_doc.reset();
+    }
+
+    void headersAndBarsAreLaidOut() {
+        const int s = m_view->m_scrollBarSize;
+        QVERIFY(s > 0);
+        CHeaderButton* third = m_grid->HeaderButton(HeaderKind::Column, 2);
+        QVERIFY(third);
+        QCOMPARE(third->text(), QString("3"));
+        QCOMPARE(third->geometry(), QRect(250, 0, 100, 24));
+        QVERIFY(third->isVisible());
+        CHeaderButton* row = m_grid->HeaderButton(HeaderKind::Row, 1);
+        QCOMPARE(row->geometry(), QRect(0, 65, 49, 40));
+        QCOMPARE(m_grid->HeaderButton(HeaderKind::Corner, 0)->geometry(), QRect(0, 0, 50, 25));
+        // Grid area 700 - s - 50 wide: columns 1..7 are visible, 8 and later hidden.
+        QVERIFY(m_grid->HeaderButton(HeaderKind::Column, 6)->isVisible());
+        QVERIFY(m_grid->HeaderButton(HeaderKind::Column, 7)->isHidden());
+        QCOMPARE(m_grid->ScrollBar(ScrollBarKind::Horizontal)->geometry(),
+                 QRect(49, 420 - s, 700 - s - 48, s));
+        QCOMPARE(m_grid->ScrollBar(ScrollBarKind::Vertical)->geometry(),
+                 QRect(700 - s, 24, s, 420 - s - 23));
+    }
+
+    void doubleRuleIsTwoBlackLinesAroundTheGridLine() {
+        for (int x : {151, 200, 249}) {
+            QCOMPARE(Pixel(x, 103), BLACK);
+            QCOMPARE(Pixel(x, 107), BLACK);
+            QCOMPARE(Pixel(x, 105), GREY);
+            QCOMPARE(Pixel(x, 104), WHITE);
+            QCOMPARE(Pixel(x, 106), WHITE);
+        }
+        QCOMPARE(Pixel(150, 103), BLACK);
+        QCOMPARE(Pixel(150, 107), BLACK);
+        QCOMPARE(Pixel(250, 103), GREY); // the rule ends before the next column's edge
+        // The single rule replaces the grid line.
+        QCOMPARE(Pixel(150, 80), BLACK);
+        QCOMPARE(Pixel(150, 40), GREY);
+    }
+
+    void spanHasAGreyOutlineAndNoInnerLines() {
+        // Span (4, 2)-(5, 3): x 350..550, y 65..145.
+        QCOMPARE(Pixel(350, 100), GREY);
+        QCOMPARE(Pixel(550, 100), GREY);
+        QCOMPARE(Pixel(450, 65), GREY);
+        QCOMPARE(Pixel(450, 145), GREY);
+        QCOMPARE(Count(QRect(351, 66, 199, 79), GREY), 0);
+        // Outside it the grid goes on.
+        QCOMPARE(Pixel(450, 40), GREY);
+    }
+
+    void textIsClippedThreePixelsInside() {
+        // Cell (1, 5): x 50..150, y 185..225, a text far wider than the cell.
+        QCOMPARE(Count(QRect(51, 186, 2, 39), WHITE), 2 * 39);
+        QCOMPARE(Count(QRect(148, 186, 2, 39), WHITE), 2 * 39);
+        QVERIFY(Count(QRect(53, 186, 95, 39), WHITE) < 95 * 39);
+        // Top-left text of cell (3, 5) starts 3 pixels in from the left edge.
+        QVERIFY(Count(QRect(253, 188, 20, 20), WHITE) < 400);
+        QCOMPARE(Count(QRect(251, 186, 2, 39), WHITE), 2 * 39);
+    }
+
+    void gridToggleHidesGridLines() {
+        m_view->OnCommand(ID_VIEW_GRID);
+        QCOMPARE(Count(QRect(50, 25, 600, 300), GREY), 0);
+        QCOMPARE(Pixel(150, 80), BLACK);
+        m_view->OnCommand(ID_VIEW_GRID);
+        QCOMPARE(Pixel(350, 100), GREY);
+    }
+
+    void areaRightOfColumn250StaysWhite() {
+        m_view->ScrollTo(m_grid->GetClientDC(), ScrollBarKind::Horizontal, 1000, false);
+        const int s = m_view->m_scrollBarSize;
+        const int right = m_view->ColumnX(251);
+        QVERIFY(right < 700 - s - 2);
+        QCOMPARE(Pixel(right, 60), GREY);
+        QCOMPARE(Count(QRect(right + 1, 25, 700 - s - right - 1, 300), WHITE),
+                 (700 - s - right - 1) * 300);
+        QCOMPARE(m_grid->HeaderButton(HeaderKind::Column, 0)->text(),
+                 QString::number(m_view->m_firstCol + 1));
+    }
+
+    void cursorHighlightIsInverted() {
+        m_view->OnLButtonDown(260, 110, 0); // cell (3, 3)
+        QCOMPARE(Pixel(300, 120), BLACK);
+        QCOMPARE(Pixel(250, 120), qRgb(63, 63, 63)); // the grid line, inverted
+        m_view->OnLButtonDown(60, 30, 0);
+        QCOMPARE(Pixel(300, 120), WHITE);
+    }
+
+    void headerPressPostsItsIdAndMarksTheButton() {
+        CHeaderButton* b = m_grid->HeaderButton(HeaderKind::Column, 1);
+        QTest::mousePress(b, Qt::LeftButton);
+        QVERIFY(b->m_marked);
+        QVERIFY(m_grid->IsHeaderMarked(HeaderKind::Column, 1));
+        QVERIFY(m_routed.empty()); // posted, not sent
+        QCoreApplication::processEvents();
+        QCOMPARE(m_routed, std::vector<int>{IDC_COLUMN_HEADER});
+        QTest::mouseRelease(b, Qt::LeftButton);
+        m_grid->SetHeaderMarked(HeaderKind::Column, 1, false);
+        QVERIFY(!b->m_marked);
+    }
+
+    void deviceContextInvertsAndMovesPixels() {
+        QImage img(20, 10, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        CQtDeviceContext dc(img);
+        dc.SelectPen(CPen{COLOR_BLACK, 1});
+        dc.MoveTo(2, 1);
+        dc.LineTo(6, 1);
+        dc.InvertRect({0, 5, 4, 7});
+        dc.SelectClipRect({0, 0, 20, 3});
+        dc.InvertRect({10, 0, 12, 10}); // clipped to the first three rows
+        dc.SelectClipNone();
+        dc.ScrollPixels({0, 0, 20, 3}, 10, 1);
+        dc.End();
+        QCOMPARE(img.pixel(2, 1), BLACK);
+        QCOMPARE(img.pixel(5, 1), BLACK);
+        QCOMPARE(img.pixel(6, 1), WHITE); // end point not set
+        QCOMPARE(img.pixel(3, 6), BLACK);
+        QCOMPARE(img.pixel(4, 6), WHITE);
+        QCOMPARE(img.pixel(11, 4), WHITE);
+        QCOMPARE(img.pixel(12, 2), BLACK); // moved from (2, 1)
+        QCOMPARE(img.pixel(20 - 1, 2), WHITE);
+    }
+};
+
+QTEST_MAIN(GridWidgetTest)
+#include "grid_widget_test.moc"
