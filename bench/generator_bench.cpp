@@ -71,11 +71,21 @@ void Generate(benchmark::State& state, int target, bool ragged) {
     state.counters["bytes"] = static_cast<double>(t->out.size());
 }
 
-void BM_Tabular(benchmark::State& state) { Generate(state, TARGET_TABULAR, false); }
-void BM_Array(benchmark::State& state) { Generate(state, TARGET_ARRAY, false); }
-void BM_Html(benchmark::State& state) { Generate(state, TARGET_HTML, false); }
-void BM_TabularRagged(benchmark::State& state) { Generate(state, TARGET_TABULAR, true); }
-void BM_HtmlRagged(benchmark::State& state) { Generate(state, TARGET_HTML, true); }
+void BM_Tabular(benchmark::State& state) {
+    Generate(state, TARGET_TABULAR, false);
+}
+void BM_Array(benchmark::State& state) {
+    Generate(state, TARGET_ARRAY, false);
+}
+void BM_Html(benchmark::State& state) {
+    Generate(state, TARGET_HTML, false);
+}
+void BM_TabularRagged(benchmark::State& state) {
+    Generate(state, TARGET_TABULAR, true);
+}
+void BM_HtmlRagged(benchmark::State& state) {
+    Generate(state, TARGET_HTML, true);
+}
 
 // A fresh output string every run instead of one reused as the view reuses m_source.
 void BM_TabularFreshString(benchmark::State& state) {

@@ -147,8 +147,8 @@ int RunGenerate(const std::vector<std::string>& args, CCliStreams& io) {
     const CMyDoc& doc = table.doc;
     const CCellRect region = range ? *range : UsedRegion(doc.m_cells, doc.m_hLines, doc.m_vLines);
     std::string source;
-    GenerateSource(*target, {doc.m_cells, table.spans, doc.m_hLines, doc.m_vLines}, region,
-                   options, source);
+    GenerateSource(*target, {doc.m_cells, table.spans, doc.m_hLines, doc.m_vLines}, region, options,
+                   source);
     io.out.write(source.data(), static_cast<std::streamsize>(source.size()));
     io.out.flush();
     return io.out ? EXIT_OK : EXIT_IO;

@@ -59,8 +59,8 @@ int RunInsert(const std::vector<std::string>& args, CCliStreams& io) {
                << "'; the file is unchanged\n";
         return EXIT_NOT_FOUND;
     case COutputStatus::openFailed:
-        io.err << "brindle insert: cannot open '" << *path << "' for reading and writing: "
-               << r.error << "\n";
+        io.err << "brindle insert: cannot open '" << *path
+               << "' for reading and writing: " << r.error << "\n";
         return EXIT_IO;
     case COutputStatus::newFileFailed:
     case COutputStatus::replaceFailed:

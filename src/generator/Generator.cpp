@@ -10,8 +10,7 @@
 #include <charconv>
 
 bool GenerateSource(int target, const CGenerateModel& model, const CCellRect& region,
-                    const COptionsRecord& options, std::string& out,
-                    IGenerateProgress* progress) {
+                    const COptionsRecord& options, std::string& out, IGenerateProgress* progress) {
     switch (target) {
     case TARGET_TABULAR:
     case TARGET_ARRAY:

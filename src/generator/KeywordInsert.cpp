@@ -48,7 +48,12 @@ std::string ResolvedPath(const std::string& path) {
 } // namespace
 
 COutputResult WriteNewFile(const std::string& path, std::string_view text) {
-    const CFileIoResult w = AtomicWriteFile(ResolvedPath(path), std::string(text));
+    const std::string target = ResolvedPath(path);
+    // A file already there is replaced only when it could be opened for writing.
+    std::error_code ec;
+    if (std::filesystem::exists(target, ec) && !IsWritableFile(target))
+        return {COutputStatus::newFileFailed, "Permission denied"};
+    const CFileIoResult w = AtomicWriteFile(target, std::string(text));
     if (!w.ok)
         return {COutputStatus::newFileFailed, w.error};
     return {};

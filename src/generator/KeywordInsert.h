@@ -19,10 +19,10 @@ bool InsertAfterKeyword(std::string_view text, std::string_view keyword, std::st
 // Outcome of writing generated source to a file.
 enum class COutputStatus {
     ok,
-    newFileFailed,      // the new file could not be written
-    openFailed,         // the existing file could not be read or is not writable
-    keywordNotFound,    // the existing file is left unchanged
-    replaceFailed,      // read fine, but the new content could not be put in place
+    newFileFailed,   // the new file could not be written
+    openFailed,      // the existing file could not be read or is not writable
+    keywordNotFound, // the existing file is left unchanged
+    replaceFailed,   // read fine, but the new content could not be put in place
 };
 
 struct COutputResult {
@@ -30,7 +30,15 @@ struct COutputResult {
     std::string error; // the system's reason, when there is one
 };
 
-// Writes text to path as a new file (replacing any file there) through a temporary file.
+// True when the preview should stay open after this result so that the user can try another
+// file: the file could not be opened or written.
+inline bool KeepsPreviewOpen(COutputStatus status) {
+    return status == COutputStatus::newFileFailed || status == COutputStatus::openFailed ||
+           status == COutputStatus::replaceFailed;
+}
+
+// Writes text to path as a new file through a temporary file. A file already at path is
+// replaced when it is writable; a directory or a read-only file is a failure.
 COutputResult WriteNewFile(const std::string& path, std::string_view text);
 
 // Inserts CR LF and text right after the first keyword in the existing file at path. The new

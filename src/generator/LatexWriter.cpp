@@ -279,8 +279,9 @@ void WriteLatex(bool array, const CGenerateModel& model, const CCellRect& region
                 const int rs = d.rowspan == 1 ? 1
                                               : std::min(static_cast<int>(d.rowspan),
                                                          y2 - (y1 + slotIndex / n) + 1);
-                const bool plain = lRule == colRule[k] && rRule == colRule[k + 1] &&
-                                   (!d.present || d.size == 0 || (d.hplace == colPlace[k] && cs == 1));
+                const bool plain =
+                    lRule == colRule[k] && rRule == colRule[k + 1] &&
+                    (!d.present || d.size == 0 || (d.hplace == colPlace[k] && cs == 1));
                 const std::string_view text(d.text, d.size);
                 s.Ensure(CELL_ROOM);
                 if (!plain) {

@@ -7,13 +7,13 @@
 // The generation options: what the writers put around and into the table.
 // Member names are the settings keys; strings are code page 932 bytes.
 struct COptionsRecord {
-    int Doc = 0;        // tabular: document lines
-    int Com = 0;        // tabular: a comment line before every row
-    int Label = 0;      // tabular: \label line
-    int Table = 0;      // tabular: table and center environments
-    int LabelPos = 0;   // 0 caption and label above the tabular, any other value below
+    int Doc = 0;      // tabular: document lines
+    int Com = 0;      // tabular: a comment line before every row
+    int Label = 0;    // tabular: \label line
+    int Table = 0;    // tabular: table and center environments
+    int LabelPos = 0; // 0 caption and label above the tabular, any other value below
     std::string LabelStr;
-    int Cap = 0;        // tabular: \caption line
+    int Cap = 0; // tabular: \caption line
     std::string CapStr;
     int ArrayCom = 0;   // array: a comment line before every row
     int ArrayDoc = 0;   // array: document lines

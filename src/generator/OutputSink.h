@@ -64,6 +64,7 @@ public:
     }
     // Removes the last n bytes written (n at most what was written since the last Ensure).
     void Unwrite(std::size_t n) { m_p -= n; }
+
 private:
     std::string& m_out;
     std::unique_ptr<char[]> m_buf;

@@ -92,15 +92,15 @@ TEST_F(CliCommand, GenerateRangeInAnyOrder) {
 TEST_F(CliCommand, GenerateOptionsFromTheCommandLine) {
     const std::string file = Path("one.csv");
     Write(file, "x\r\n");
-    const CRun tab = Brindle({"generate", "--target", "tabular", "--option", "Cap=1", "--option",
-                              "CapStr=表 1", "--option", "LabelPos=-1", "--option", "Label=1",
-                              "--option=LabelStr=t:x", file});
+    const CRun tab =
+        Brindle({"generate", "--target", "tabular", "--option", "Cap=1", "--option", "CapStr=表 1",
+                 "--option", "LabelPos=-1", "--option", "Label=1", "--option=LabelStr=t:x", file});
     EXPECT_EQ(tab.status, EXIT_OK) << tab.err;
     EXPECT_EQ(tab.out, CrLf({"\\begin{tabular}{c}", "x \\\\", "\\end{tabular}",
                              "\\caption{\x95\x5c 1}", "\\label{t:x}"}));
 
-    const CRun arr = Brindle({"generate", "--target", "array", "--option", "Math=2", "--option",
-                              "Kakko=3", file});
+    const CRun arr = Brindle(
+        {"generate", "--target", "array", "--option", "Math=2", "--option", "Kakko=3", file});
     EXPECT_EQ(arr.status, EXIT_OK) << arr.err;
     EXPECT_EQ(arr.out, CrLf({"\\[", "\\left[", "\\begin{array}{c}", "x ", "\\end{array}",
                              "\\right]", "\\]"}));

@@ -33,7 +33,10 @@ TEST(KeywordInsert, FindKeyword) {
         {"absent", "abc", "x", NONE},
         {"longer than the text", "ab", "abc", NONE},
         {"case-sensitive", "%%k%%", "%%K%%", NONE},
-        {"not on a trail byte", "\x95\x5c" "abc", "\\abc", NONE},
+        {"not on a trail byte",
+         "\x95\x5c"
+         "abc",
+         "\\abc", NONE},
         {"after a double-byte character", "\x95\x5c\\abc", "\\abc", 2},
         {"lead byte as trail byte", "\x81\x81\x40", "\x81\x40", NONE},
         {"double-byte keyword", "a\x81\x81\x81\x40", "\x81\x40", 3},
@@ -112,8 +115,7 @@ TEST_F(KeywordInsertFile, EachInsertionGoesRightAfterTheFirstKeyword) {
     Write(path, "head\0\r\n%%BrindlePlease%%\r\ntail %%BrindlePlease%%"sv);
     EXPECT_EQ(InsertIntoFile(path, DEFAULT_KEYWORD, "one").status, COutputStatus::ok);
     EXPECT_EQ(InsertIntoFile(path, DEFAULT_KEYWORD, "two").status, COutputStatus::ok);
-    EXPECT_EQ(Read(path),
-              "head\0\r\n%%BrindlePlease%%\r\ntwo\r\none\r\ntail %%BrindlePlease%%"sv);
+    EXPECT_EQ(Read(path), "head\0\r\n%%BrindlePlease%%\r\ntwo\r\none\r\ntail %%BrindlePlease%%"sv);
     EXPECT_EQ(FileCount(), 1u); // no temporary file left behind
 }
 

@@ -76,8 +76,7 @@ TEST(LatexWriter, RuleLines) {
             t->h.SetLine(c.x1 + k, 1, c.kinds[k]);
         const std::string spec(static_cast<std::size_t>(n), 'l');
         const std::string row = EmptyRow(n);
-        const std::string expected =
-            c.line ? Tabular(spec, {c.line, row}) : Tabular(spec, {row});
+        const std::string expected = c.line ? Tabular(spec, {c.line, row}) : Tabular(spec, {row});
         EXPECT_EQ(t->Generate(TARGET_TABULAR, {c.x1, 1, c.x1 + n - 1, 1}), expected);
     }
 }
@@ -136,19 +135,20 @@ TEST(LatexWriter, MultiColumnCells) {
     t->Put(1, 1, "A", 2).Put(3, 1, "B", 1, 1, 0).Put(4, 1, "D");
     t->Put(1, 2, "a").Put(2, 2, "b").Put(3, 2, "c").Put(4, 2, "d");
     t->Put(1, 3, "f").Put(2, 3, "g").Put(3, 3, "", 2); // empty record over two columns
-    t->v.SetLine(4, 5, LINE_DOUBLE);                  // row 4 has no records
-    EXPECT_EQ(t->Generate(TARGET_TABULAR, {1, 1, 4, 4}),
-              Tabular("|c|c|c|c|", {
-                                       "\\hline",
-                                       "\\multicolumn{2}{|c|}{A} & \\multicolumn{1}{l|}{B} & D \\\\",
-                                       "\\hline",
-                                       "a & b & c & d \\\\",
-                                       "\\hline",
-                                       "f & g &  & \\multicolumn{1}{c|}{} \\\\",
-                                       "\\hline",
-                                       " &  &  & \\multicolumn{1}{|c||}{} \\\\",
-                                       "\\hline",
-                                   }));
+    t->v.SetLine(4, 5, LINE_DOUBLE);                   // row 4 has no records
+    EXPECT_EQ(
+        t->Generate(TARGET_TABULAR, {1, 1, 4, 4}),
+        Tabular("|c|c|c|c|", {
+                                 "\\hline",
+                                 "\\multicolumn{2}{|c|}{A} & \\multicolumn{1}{l|}{B} & D \\\\",
+                                 "\\hline",
+                                 "a & b & c & d \\\\",
+                                 "\\hline",
+                                 "f & g &  & \\multicolumn{1}{c|}{} \\\\",
+                                 "\\hline",
+                                 " &  &  & \\multicolumn{1}{|c||}{} \\\\",
+                                 "\\hline",
+                             }));
 }
 
 TEST(LatexWriter, SpanCutByRegionRightEdge) {
@@ -161,9 +161,9 @@ TEST(LatexWriter, SpanCutByRegionRightEdge) {
 TEST(LatexWriter, SpanOverRowsAndColumnsIsOneRaisedMultiColumnCell) {
     auto t = std::make_unique<CTestTable>();
     t->Put(1, 1, "X", 2, 2);
-    EXPECT_EQ(t->Generate(TARGET_TABULAR, {1, 1, 2, 2}),
-              Tabular("cl", {"\\multicolumn{2}{c}{\\raisebox{-1.8ex}[0pt][0pt]{X}} \\\\",
-                             " &  \\\\"}));
+    EXPECT_EQ(
+        t->Generate(TARGET_TABULAR, {1, 1, 2, 2}),
+        Tabular("cl", {"\\multicolumn{2}{c}{\\raisebox{-1.8ex}[0pt][0pt]{X}} \\\\", " &  \\\\"}));
 }
 
 TEST(LatexWriter, LineKindsAboveTwoWriteNoRuleText) {
@@ -337,8 +337,8 @@ struct CVoteCase {
 
 TEST(LatexWriter, VoteColumnRule) {
     const CVoteCase cases[] = {
-        {{0, 1}, 0},       {{1, 1, 0}, 1},       {{1, 2}, 1}, {{2, 2, 1}, 2},
-        {{3, 3, 0}, 1},    {{0, 2, 2, 1, 1}, 1}, {{0, 0, 2}, 0}, {{2}, 2},
+        {{0, 1}, 0},    {{1, 1, 0}, 1},       {{1, 2}, 1},    {{2, 2, 1}, 2},
+        {{3, 3, 0}, 1}, {{0, 2, 2, 1, 1}, 1}, {{0, 0, 2}, 0}, {{2}, 2},
     };
     for (const CVoteCase& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.values));
@@ -353,7 +353,7 @@ TEST(LatexWriter, VoteColumnRule) {
 TEST(LatexWriter, VoteColumnPlace) {
     // -1: no record in that row.
     const CVoteCase cases[] = {
-        {{-1, -1}, 0}, {{0, 1}, 0},       {{1, 2}, 1},      {{2, 2, 0}, 2},
+        {{-1, -1}, 0},    {{0, 1}, 0},          {{1, 2}, 1}, {{2, 2, 0}, 2},
         {{2, -1, -1}, 2}, {{1, 1, 2, 2, 0}, 1}, {{0, 2}, 0},
     };
     for (const CVoteCase& c : cases) {

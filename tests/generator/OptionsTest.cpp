@@ -16,9 +16,9 @@ TEST(OptionsRecord, FirstStartValues) {
 }
 
 TEST(OptionsRecord, FieldsByKeyInRecordOrder) {
-    const char* names[] = {"Doc",    "Com",      "Label",    "Table", "LabelPos",
-                           "LabelStr", "Cap",    "CapStr",   "ArrayCom", "ArrayDoc",
-                           "Kakko",  "Math",     "BorderHTML"};
+    const char* names[] = {"Doc",      "Com",  "Label",     "Table",    "LabelPos",
+                           "LabelStr", "Cap",  "CapStr",    "ArrayCom", "ArrayDoc",
+                           "Kakko",    "Math", "BorderHTML"};
     ASSERT_EQ(std::size(names), OPTION_FIELDS.size());
     for (std::size_t i = 0; i < OPTION_FIELDS.size(); ++i)
         EXPECT_STREQ(OPTION_FIELDS[i].name, names[i]);
