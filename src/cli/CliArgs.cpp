@@ -1,6 +1,7 @@
 #include "CliArgs.h"
 
-bool ParseTableArgs(const std::vector<std::string>& args, CTableArgs& parsed, std::string& problem) {
+bool ParseTableArgs(const std::vector<std::string>& args, CTableArgs& parsed,
+                    std::string& problem) {
     bool optionsDone = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];

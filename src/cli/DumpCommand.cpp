@@ -22,11 +22,21 @@ void EscapeUtf8(std::string_view utf8, std::string& out) {
     for (const char ch : utf8) {
         const auto b = static_cast<unsigned char>(ch);
         switch (ch) {
-        case '\\': out += "\\\\"; break;
-        case '"': out += "\\\""; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (b < 0x20 || b == 0x7F) {
                 char hex[5];
@@ -90,9 +100,9 @@ void DumpTable(const CMyDoc& doc, std::ostream& out) {
             const CCellData* rec = doc.m_cells.GetCell(c, r);
             if (!rec)
                 continue;
-            out << "  col " << c << " row " << r << " colspan " << int(rec->colspan)
-                << " rowspan " << int(rec->rowspan) << " hplace " << int(rec->hplace)
-                << " vplace " << int(rec->vplace) << " text " << ShowText(rec->text) << '\n';
+            out << "  col " << c << " row " << r << " colspan " << int(rec->colspan) << " rowspan "
+                << int(rec->rowspan) << " hplace " << int(rec->hplace) << " vplace "
+                << int(rec->vplace) << " text " << ShowText(rec->text) << '\n';
         }
     }
     DumpLines("hlines", doc.m_hLines, out);

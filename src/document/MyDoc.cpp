@@ -139,7 +139,8 @@ bool CMyDoc::OnNewDocument() {
 
 void CMyDoc::OnFileNew() {
     if (IsModified()) {
-        const MsgAnswer answer = m_messageBox.Show(kAskSave, MsgIcon::None, MsgButtons::YesNoCancel);
+        const MsgAnswer answer =
+            m_messageBox.Show(kAskSave, MsgIcon::None, MsgButtons::YesNoCancel);
         if (answer == MsgAnswer::Cancel)
             return;
         if (answer == MsgAnswer::Yes) {
@@ -266,7 +267,8 @@ bool CMyDoc::OnOpenDocument(const std::string& path) {
     std::string bytes;
     const CFileRead file = ReadFileBytes(path, bytes);
     if (file.stage != CFileRead::Ok) {
-        m_read = FileError(file.stage == CFileRead::OpenFailed ? "open" : "read", path, file.reason);
+        m_read =
+            FileError(file.stage == CFileRead::OpenFailed ? "open" : "read", path, file.reason);
         ReportFileError(m_read);
         return false;
     }
@@ -312,7 +314,8 @@ void CMyDoc::ReadFallback(CArchiveReader& ar) {
                 if (e.GetCause() != CArchiveException::endOfFile)
                     throw;
                 m_messageBox.Show(kOldFormatBroken, MsgIcon::Exclamation, MsgButtons::Ok);
-                m_read = {CReadResult::ReaderFailed, "the old-format file ends inside a record", {}};
+                m_read = {
+                    CReadResult::ReaderFailed, "the old-format file ends inside a record", {}};
             }
             return;
         }
@@ -334,7 +337,9 @@ void CMyDoc::ImportCsv(bool skipQuestion) {
     ImportText(true);
 }
 
-void CMyDoc::ImportTabText() { ImportText(false); }
+void CMyDoc::ImportTabText() {
+    ImportText(false);
+}
 
 void CMyDoc::ImportText(bool csv) {
     std::string raw;
@@ -365,7 +370,9 @@ bool CMyDoc::WriteTo(const std::string& path) {
     return false;
 }
 
-bool CMyDoc::SaveToFile() { return WriteTo(m_pathName); }
+bool CMyDoc::SaveToFile() {
+    return WriteTo(m_pathName);
+}
 
 bool CMyDoc::OnSaveDocument(const std::string& path) {
     if (!m_bImported) {

@@ -154,8 +154,7 @@ bool ReadOldRecordMarker(CArchiveReader& ar) {
     return first == 0x00 && marker == OLD_RECORD_MARKER;
 }
 
-void ReadOldRecords(CArchiveReader& ar, CCellArray& cells, CLineArray& hLines,
-                    CLineArray& vLines) {
+void ReadOldRecords(CArchiveReader& ar, CCellArray& cells, CLineArray& hLines, CLineArray& vLines) {
     CCellData rec;
     for (;;) {
         const int col = ar.ReadWord();

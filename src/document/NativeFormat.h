@@ -46,5 +46,4 @@ void ReadNativeSections(CArchiveReader& ar, NativeFraming framing, CCellArray& c
 bool ReadOldRecordMarker(CArchiveReader& ar);
 // The records of the old format after the marker. A record is stored only once it has been
 // read completely, so an early end (endOfFile) keeps the records before it.
-void ReadOldRecords(CArchiveReader& ar, CCellArray& cells, CLineArray& hLines,
-                    CLineArray& vLines);
+void ReadOldRecords(CArchiveReader& ar, CCellArray& cells, CLineArray& hLines, CLineArray& vLines);

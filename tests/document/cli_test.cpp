@@ -114,14 +114,20 @@ TEST(CliConvert, UnreadableInputs) {
     const Case cases[] = {
         {"missing file", dir.Path("missing.brd"), "No such file or directory", {}},
         {"directory", dir.Path(""), "Is a directory", {}},
-        {"missing csv", dir.Path("missing.csv"), "cannot open it: No such file or directory",
+        {"missing csv",
+         dir.Path("missing.csv"),
+         "cannot open it: No such file or directory",
          {"brindle: " + dir.Path("missing.csv") + " 指定のファイルを開けません！"}},
         {"empty file", dir.Write("empty.brd", ""), "the file ends early", {}},
-        {"truncated native file", dir.Write("cut.brd", sample.substr(0, 600)),
-         "the file ends early", {}},
-        {"truncated old-format file", dir.Write("oldcut.brd", old.substr(0, 50)),
+        {"truncated native file",
+         dir.Write("cut.brd", sample.substr(0, 600)),
+         "the file ends early",
+         {}},
+        {"truncated old-format file",
+         dir.Write("oldcut.brd", old.substr(0, 50)),
          "the old-format file ends inside a record",
-         {"brindle: 旧<Brindle>形式として認識しました。 保存する時，自動的に新<Brindle>形式に変換されます。",
+         {"brindle: 旧<Brindle>形式として認識しました。 "
+          "保存する時，自動的に新<Brindle>形式に変換されます。",
           "brindle: 読み込みに失敗しました! ファイルが壊れている可能性があります！"}},
     };
     for (const Case& c : cases) {

@@ -112,8 +112,7 @@ TEST_F(DocFlow, SaveOfAnImportedFileGoesToSaveAs) {
     ASSERT_EQ(fileDialog.requests.size(), 2u);
     const CFileDialogRequest& saveAs = fileDialog.requests[1];
     EXPECT_EQ(saveAs.kind, CFileDialogRequest::Save);
-    EXPECT_EQ(saveAs.filters,
-              (std::vector<CFileFilter>{{"<Brindle>形式 (*.brd)", "*.brd"}}));
+    EXPECT_EQ(saveAs.filters, (std::vector<CFileFilter>{{"<Brindle>形式 (*.brd)", "*.brd"}}));
     EXPECT_EQ(saveAs.defaultExt, "brd");
     EXPECT_TRUE(saveAs.initialName.empty());
     EXPECT_TRUE(saveAs.overwritePrompt);

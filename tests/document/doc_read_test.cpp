@@ -7,7 +7,9 @@ using namespace doctest;
 
 namespace {
 
-std::string OldRecordsFile() { return ReadBytes(DataPath("oldrecords.brd")); }
+std::string OldRecordsFile() {
+    return ReadBytes(DataPath("oldrecords.brd"));
+}
 
 class DocRead : public ::testing::Test, public CDocFixture {
 protected:

@@ -188,7 +188,10 @@ TEST(NativeReader, Framing) {
         {"0x1A 0x1A and 41 signature bytes", "\x1A\x1A" + sig.substr(0, 41), -1},
         {"one other byte", "A", int(NativeFraming::Foreign)},
         {"one zero byte", std::string(1, '\0'), int(NativeFraming::Foreign)},
-        {"0x1A then another byte", "\x1A" "A", int(NativeFraming::Foreign)},
+        {"0x1A then another byte",
+         "\x1A"
+         "A",
+         int(NativeFraming::Foreign)},
         {"current signature", "\x1A\x1A" + sig, int(NativeFraming::Current)},
         {"old signature", "\x1A\x1A" + old, int(NativeFraming::OldSignature)},
         {"unknown signature", "\x1A\x1A" + std::string(42, 'x'), int(NativeFraming::Foreign)},
@@ -232,9 +235,9 @@ TEST(NativeReader, WidthCountIsRestoredAfterATruncatedOldSignatureFile) {
     CTable t;
     CArchiveReader ar{std::string_view(bytes)};
     ASSERT_EQ(ReadFraming(ar), NativeFraming::OldSignature);
-    EXPECT_THROW(ReadNativeSections(ar, NativeFraming::OldSignature, t.cells, t.hLines,
-                                    t.vLines, t.sizes),
-                 CArchiveException);
+    EXPECT_THROW(
+        ReadNativeSections(ar, NativeFraming::OldSignature, t.cells, t.hLines, t.vLines, t.sizes),
+        CArchiveException);
     EXPECT_EQ(g_nWidthCount, 250);
 
     CTable full;
