@@ -1,0 +1,1 @@
+brindle_add_bench(view_bench SOURCES view_bench.cpp LIBS brindle_view brindle_document brindle_model brindle_platform)

@@ -1,0 +1,148 @@
+// Cost of the grid view's own painting logic, measured through a device context that
+// draws nothing: a full repaint of a large window, an edit's refresh, and the repaint that
+// follows opening a file (span normalisation included).
+#include "DeviceContext.h"
+#include "FileDialog.h"
+#include "FileTypeQuestion.h"
+#include "MessageBox.h"
+#include "MyDoc.h"
+#include "MyView.h"
+#include "ViewHost.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+class CNullDC : public IDeviceContext {
+public:
+    long calls = 0;
+    CPen SelectPen(const CPen& p) override { return Keep(m_pen, p); }
+    CBrush SelectBrush(const CBrush& b) override { return Keep(m_brush, b); }
+    CFontDesc SelectFont(const CFontDesc& f) override { return Keep(m_font, f); }
+    CColor SetTextColor(CColor c) override { return Keep(m_text, c); }
+    CColor SetBkColor(CColor c) override { return Keep(m_bk, c); }
+    void SelectClipRect(const CRect&) override { ++calls; }
+    void SelectClipNone() override { ++calls; }
+    void Rectangle(const CRect&) override { ++calls; }
+    void FillRect(const CRect&, const CBrush&) override { ++calls; }
+    void FrameRect(const CRect&, const CBrush&) override { ++calls; }
+    void MoveTo(int, int) override { ++calls; }
+    void LineTo(int, int) override { ++calls; }
+    void DrawText(std::string_view, const CRect&, HAlign, VAlign) override { ++calls; }
+    CSize MeasureText(std::string_view s) override { return {static_cast<int>(s.size()) * 8, 16}; }
+    void InvertRect(const CRect&) override { ++calls; }
+    void ScrollPixels(const CRect&, int, int) override { ++calls; }
+
+private:
+    template <class T> T Keep(T& member, const T& value) {
+        ++calls;
+        T old = member;
+        member = value;
+        return old;
+    }
+    CPen m_pen;
+    CBrush m_brush;
+    CFontDesc m_font;
+    CColor m_text, m_bk;
+};
+
+class CNullHost : public IViewHost {
+public:
+    CNullDC dc;
+    CScrollInfo bars[2];
+    CSize GetClientSize() const override { return {1920, 1080}; }
+    int GetScrollBarSize() const override { return 17; }
+    IDeviceContext& GetClientDC() override { return dc; }
+    void CreateHeaderButton(HeaderKind, int, const CRect&, const std::string&) override {}
+    void MoveHeaderButton(HeaderKind, int, const CRect&) override {}
+    void SetHeaderCaption(HeaderKind, int, const std::string&) override {}
+    void ShowHeaderButton(HeaderKind, int, bool) override {}
+    void RepaintHeaderButton(HeaderKind, int) override {}
+    bool IsHeaderMarked(HeaderKind, int) const override { return false; }
+    void SetHeaderMarked(HeaderKind, int, bool) override {}
+    void CreateScrollBar(ScrollBarKind, const CRect&) override {}
+    void MoveScrollBar(ScrollBarKind, const CRect&) override {}
+    void SetScrollInfo(ScrollBarKind k, const CScrollInfo& i) override { bars[int(k)] = i; }
+    int GetScrollPos(ScrollBarKind k) const override { return bars[int(k)].pos; }
+    void EnableScrollArrows(ScrollBarKind, bool) override {}
+    void RepaintScrollBar(ScrollBarKind) override {}
+    void Invalidate(bool) override {}
+    void PostCommand(int) override {}
+    void SetWaitCursor(bool) override {}
+};
+
+class CQuietBox : public IMessageBox {
+public:
+    MsgAnswer Show(const std::string&, MsgIcon, MsgButtons) override { return MsgAnswer::Ok; }
+};
+class CNoDialog : public IFileDialog {
+public:
+    CFileDialogResult Run(const CFileDialogRequest&) override { return {}; }
+};
+class CCsv : public IFileTypeQuestion {
+public:
+    bool AskCsv() override { return true; }
+};
+
+// A document whose every cell has text and lines, with a 2 x 2 span every fifth cell.
+struct CSetup {
+    CQuietBox box;
+    CNoDialog dialog;
+    CCsv fileType;
+    CMyDoc doc{box, dialog, fileType};
+    CNullHost host;
+    std::unique_ptr<CMyView> view;
+
+    CSetup() {
+        for (int r = 1; r <= MAX_CELLS; ++r)
+            for (int c = 1; c <= MAX_CELLS; ++c) {
+                CCellData d;
+                d.text = "cell " + std::to_string(c) + "," + std::to_string(r);
+                if (c % 5 == 1 && r % 5 == 1) {
+                    d.colspan = 2;
+                    d.rowspan = 2;
+                }
+                doc.m_cells.SetCell(c, r, d);
+                doc.m_hLines.SetLine(c, r, (c + r) % 3);
+                doc.m_vLines.SetLine(r, c, (c * r) % 3);
+            }
+        doc.m_sizes.SetHeight(24);
+        for (int c = 1; c <= MAX_CELLS; ++c)
+            doc.m_sizes.SetWidth(c, 60);
+        view = std::make_unique<CMyView>(doc);
+        view->SetHost(&host);
+        view->OnInitialUpdate();
+    }
+};
+
+void BM_FullRepaint(benchmark::State& state) {
+    CSetup s;
+    for (auto _ : state)
+        s.view->OnDraw(s.host.dc);
+    state.counters["dc_calls"] = benchmark::Counter(static_cast<double>(s.host.dc.calls),
+                                                    benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMicrosecond);
+
+void BM_RefreshRegion3x3(benchmark::State& state) {
+    CSetup s;
+    for (auto _ : state)
+        s.view->RefreshRegion(10, 10, 12, 12);
+}
+BENCHMARK(BM_RefreshRegion3x3)->Unit(benchmark::kMicrosecond);
+
+void BM_RepaintAfterOpen(benchmark::State& state) {
+    CSetup s;
+    for (auto _ : state) {
+        s.doc.m_bContentsReplaced = true;
+        s.view->OnDraw(s.host.dc);
+    }
+}
+BENCHMARK(BM_RepaintAfterOpen)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
