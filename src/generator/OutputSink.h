@@ -52,20 +52,25 @@ public:
     }
     // A text of any length, with room for `after` more bytes of small writes.
     void Text(std::string_view s, std::size_t after) {
-        if (s.size() > DIRECT) {
-            Flush();
-            m_out.append(s);
-        } else {
-            Ensure(s.size() + after);
+        if (s.size() <= DIRECT && static_cast<std::size_t>(m_end - m_p) >= s.size() + after) {
             Bytes(s);
             return;
         }
-        Ensure(after);
+        TextSlow(s, after);
     }
     // Removes the last n bytes written (n at most what was written since the last Ensure).
     void Unwrite(std::size_t n) { m_p -= n; }
 
 private:
+    void TextSlow(std::string_view s, std::size_t after) {
+        Flush();
+        if (s.size() > DIRECT)
+            m_out.append(s);
+        else
+            Bytes(s);
+        Ensure(after);
+    }
+
     std::string& m_out;
     std::unique_ptr<char[]> m_buf;
     char* m_p;

@@ -50,3 +50,47 @@ TEST(UsedRegion, CoversRecordsSpansAndLines) {
 }
 
 } // namespace
+
+namespace {
+
+// Text of cell (c, r): lengths 0 to 12, with a few very long ones.
+std::string BigTableText(int c, int r) {
+    if (c == 7 && r == 3)
+        return std::string(5000, 'L');
+    if (c == 250 && r == 249)
+        return std::string(65535, 'M');
+    return std::string(static_cast<std::size_t>((c * 7 + r) % 13), static_cast<char>('a' + c % 26));
+}
+
+// Every cell of the full table holds a plain centred text; the output is long enough to pass
+// through the writers' buffer many times.
+TEST(Writers, FullTableOutputIsComplete) {
+    auto t = std::make_unique<CTestTable>();
+    for (int r = 1; r <= MAX_CELLS; ++r)
+        for (int c = 1; c <= MAX_CELLS; ++c)
+            t->Put(c, r, BigTableText(c, r));
+
+    std::string latex = "\\begin{tabular}{" + std::string(MAX_CELLS, 'c') + "}\r\n";
+    std::string html = "<TABLE>\r\n";
+    for (int r = 1; r <= MAX_CELLS; ++r) {
+        html += "<TR ALIGN=\"center\">";
+        for (int c = 1; c <= MAX_CELLS; ++c) {
+            const std::string text = BigTableText(c, r);
+            latex += text + (c < MAX_CELLS ? " & " : " \\\\\r\n");
+            html += " <TD>" + text + "</TD>";
+        }
+        html += " </TR>\r\n";
+    }
+    latex += "\\end{tabular}\r\n";
+    html += "</TABLE>\r\n";
+
+    const CCellRect all{1, 1, MAX_CELLS, MAX_CELLS};
+    const std::string gotLatex = t->Generate(TARGET_TABULAR, all);
+    EXPECT_EQ(gotLatex.size(), latex.size());
+    EXPECT_TRUE(gotLatex == latex);
+    const std::string gotHtml = t->Generate(TARGET_HTML, all);
+    EXPECT_EQ(gotHtml.size(), html.size());
+    EXPECT_TRUE(gotHtml == html);
+}
+
+} // namespace
