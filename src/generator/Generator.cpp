@@ -7,7 +7,6 @@
 #include "LineArray.h"
 
 #include <algorithm>
-#include <charconv>
 
 bool GenerateSource(int target, const CGenerateModel& model, const CCellRect& region,
                     const COptionsRecord& options, std::string& out, IGenerateProgress* progress) {
@@ -59,12 +58,6 @@ CCellRect ClipRegion(const CCellRect& region) {
     r.top = std::clamp(r.top, 1, MAX_CELLS);
     r.bottom = std::clamp(r.bottom, 1, MAX_CELLS);
     return r;
-}
-
-void AppendInt(std::string& out, int v) {
-    char buf[16];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v);
-    out.append(buf, static_cast<std::size_t>(res.ptr - buf));
 }
 
 } // namespace generator_detail

@@ -49,7 +49,4 @@ namespace generator_detail {
 // The region with its corners ordered and clipped to the table.
 CCellRect ClipRegion(const CCellRect& region);
 
-// Appends v in decimal.
-void AppendInt(std::string& out, int v);
-
 } // namespace generator_detail
