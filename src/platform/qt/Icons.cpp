@@ -332,15 +332,15 @@ QPixmap SplashPicture() {
         p.drawLine(x, 0, x, 200);
     for (int y = 0; y < 200; y += 20)
         p.drawLine(0, y, 400, y);
-    PaintTable(p, QRectF(250, 40, 120, 110), 3, 5);
+    PaintTable(p, QRectF(284, 44, 96, 104), 3, 5);
 
     QFont title(QStringLiteral("Serif"));
     title.setStyleHint(QFont::Serif);
-    title.setPixelSize(34);
+    title.setPixelSize(28);
     title.setBold(true);
     p.setFont(title);
     p.setPen(Qt::white);
-    p.drawText(QRectF(24, 40, 230, 44), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRectF(24, 40, 250, 44), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Visual Brindle"));
     QFont sub(QStringLiteral("Sans"));
     sub.setStyleHint(QFont::SansSerif);

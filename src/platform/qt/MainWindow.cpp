@@ -191,7 +191,7 @@ void CMainFrame::CreateToolBar() {
     m_wndToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
     m_wndToolBar->setObjectName(QStringLiteral("toolbar"));
     m_wndToolBar->setMovable(true);
-    m_wndToolBar->setIconSize(QSize(20, 20));
+    m_wndToolBar->setIconSize(QSize(16, 16));
     for (int id : ToolbarButtons()) {
         if (id == 0) {
             m_wndToolBar->addSeparator();
@@ -272,6 +272,13 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The splash was created before the window had its place on the screen.
+    if (g_pSplashWnd && g_pSplashWnd->parentWidget() == this)
+        g_pSplashWnd->CenterOverOwner();
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {

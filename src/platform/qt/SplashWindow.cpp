@@ -62,14 +62,7 @@ CSplashWnd::CSplashWnd(QWidget* owner)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setCursor(Qt::ArrowCursor);
     setFixedSize(m_bitmap.size());
-    // Centred over the owner when it is on screen, else over the screen.
-    QRect area;
-    if (owner && owner->isVisible())
-        area = owner->frameGeometry();
-    else if (const QScreen* screen = QGuiApplication::primaryScreen())
-        area = screen->availableGeometry();
-    if (area.isValid())
-        move(area.center() - QPoint(width() / 2, height() / 2));
+    CenterOverOwner();
     m_timer = startTimer(kLifetimeMs);
     g_bSplashVisible = true;
 }
@@ -79,6 +72,17 @@ CSplashWnd::~CSplashWnd() {
         g_pSplashWnd = nullptr;
         g_bSplashVisible = false;
     }
+}
+
+void CSplashWnd::CenterOverOwner() {
+    const QWidget* owner = parentWidget();
+    QRect area;
+    if (owner && owner->isVisible())
+        area = owner->frameGeometry();
+    else if (const QScreen* screen = QGuiApplication::primaryScreen())
+        area = screen->availableGeometry();
+    if (area.isValid())
+        move(area.center() - QPoint(width() / 2, height() / 2));
 }
 
 void CSplashWnd::Destroy() {

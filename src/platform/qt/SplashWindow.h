@@ -29,6 +29,9 @@ public:
 
     ~CSplashWnd() override;
 
+    // Centres the splash over its owner, or over the screen while the owner is hidden.
+    void CenterOverOwner();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
