@@ -163,6 +163,12 @@ bool CMyView::OnCommand(int id) {
         if (m_host)
             m_host->Invalidate(true);
         return true;
+    case ID_GENERATE:
+        OnGenerate();
+        return true;
+    case ID_GENERATE_OPTIONS:
+        OnGenerateOptions();
+        return true;
     default:
         return false;
     }
@@ -173,6 +179,10 @@ bool CMyView::OnUpdateCommand(int id, CCmdUI& ui) {
     case ID_VIEW_GRID:
         ui.enabled = true;
         ui.checked = m_showGrid;
+        return true;
+    case ID_GENERATE:
+    case ID_GENERATE_OPTIONS:
+        ui.enabled = true;
         return true;
     default:
         return false;

@@ -2,7 +2,9 @@
 
 #include "CellBlock.h"
 #include "CommandTarget.h"
+#include "DecodeOptions.h"
 #include "DeviceContext.h"
+#include "GenerateDialogs.h"
 #include "ModelTypes.h"
 #include "SpanMap.h"
 #include "ViewHost.h"
@@ -158,6 +160,18 @@ public:
     int m_scrollBarSize = 0;
     bool m_showGrid = true;
 
+    // Generation (MyViewGenerate.cpp): ID_GENERATE and ID_GENERATE_OPTIONS.
+    void SetGenerateServices(const CGenerateServices& services) { m_generate = services; }
+    void OnGenerate();
+    void OnGenerateOptions();
+    // The options sheet's data; m_decodeOp.m_options is the options record.
+    CDecodeOpData m_decodeOp;
+    std::string m_source; // the last generated text (code page 932)
+    // Size and state the preview opens with; 0 by 0 is the dialog's own size.
+    int m_prevWidth = 0;
+    int m_prevHeight = 0;
+    int m_prevZoomed = 0;
+
 private:
     IDeviceContext& ClientDC();
     void SelectGridClip(IDeviceContext& dc) const;
@@ -169,4 +183,5 @@ private:
     CCellBlock m_undoBlock;
     CCellBlock m_clipBlock;
     bool m_blocksBound = false;
+    CGenerateServices m_generate;
 };
