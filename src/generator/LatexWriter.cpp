@@ -20,7 +20,7 @@ constexpr std::size_t CELL_ROOM = 96;
 
 // The fields of one record that the cell pass reads; a default slot is the empty cell.
 struct CSlot {
-    const char* text = nullptr;
+    const char* text = "";
     std::uint32_t size = 0;
     std::uint8_t colspan = 1;
     std::uint8_t rowspan = 1;
