@@ -151,5 +151,9 @@ int RunGenerate(const std::vector<std::string>& args, CCliStreams& io) {
                    source);
     io.out.write(source.data(), static_cast<std::streamsize>(source.size()));
     io.out.flush();
-    return io.out ? EXIT_OK : EXIT_IO;
+    if (!io.out) {
+        io.err << "brindle generate: cannot write the generated text to standard output\n";
+        return EXIT_IO;
+    }
+    return EXIT_OK;
 }
