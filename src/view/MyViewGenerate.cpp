@@ -36,10 +36,8 @@ void CMyView::OnGenerate() {
     preview.m_height = m_prevHeight;
     preview.m_zoomed = m_prevZoomed;
     const CGenerateServices services = m_generate;
-    dialogs->RunPreview(preview,
-                        [&services](const std::string& text) {
-                            return SavePreviewText(text, services);
-                        });
+    dialogs->RunPreview(
+        preview, [&services](const std::string& text) { return SavePreviewText(text, services); });
     m_prevWidth = preview.m_width;
     m_prevHeight = preview.m_height;
     m_prevZoomed = preview.m_zoomed;
