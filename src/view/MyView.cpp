@@ -56,9 +56,13 @@ CMyView::CMyView(CMyDoc& doc) : m_doc(doc) {
 
 CMyView::~CMyView() = default;
 
-IDeviceContext& CMyView::ClientDC() { return m_host->GetClientDC(); }
+IDeviceContext& CMyView::ClientDC() {
+    return m_host->GetClientDC();
+}
 
-void CMyView::SelectGridClip(IDeviceContext& dc) const { dc.SelectClipRect(GridArea()); }
+void CMyView::SelectGridClip(IDeviceContext& dc) const {
+    dc.SelectClipRect(GridArea());
+}
 
 void CMyView::OnInitialUpdate() {
     if (!m_host)

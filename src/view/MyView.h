@@ -45,7 +45,7 @@ class CMyView : public ICommandTarget {
 public:
     static constexpr int GRID_LEFT = 50;
     static constexpr int GRID_TOP = 25;
-    static constexpr int HEADER_HEIGHT = 24;   // column header buttons
+    static constexpr int HEADER_HEIGHT = 24;    // column header buttons
     static constexpr int ROW_HEADER_WIDTH = 49; // row header buttons
 
     explicit CMyView(CMyDoc& doc);

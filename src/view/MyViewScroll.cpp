@@ -87,8 +87,8 @@ void CMyView::OnSize(int width, int height) {
     if (!m_initialized || !m_host)
         return;
     const int s = m_scrollBarSize;
-    m_host->MoveScrollBar(ScrollBarKind::Horizontal,
-                          {ROW_HEADER_WIDTH, height - s, ROW_HEADER_WIDTH + width - s - 48, height});
+    m_host->MoveScrollBar(ScrollBarKind::Horizontal, {ROW_HEADER_WIDTH, height - s,
+                                                      ROW_HEADER_WIDTH + width - s - 48, height});
     m_host->MoveScrollBar(ScrollBarKind::Vertical,
                           {width - s, HEADER_HEIGHT, width, HEADER_HEIGHT + height - s - 23});
     m_host->RepaintScrollBar(ScrollBarKind::Horizontal);

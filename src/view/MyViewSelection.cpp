@@ -165,9 +165,13 @@ void CMyView::MoveCursor(IDeviceContext& dc, int col, int row, bool incremental)
     }
 }
 
-bool CMyView::OnKeyDown(int /*vk*/, bool /*shift*/, bool /*ctrl*/) { return false; }
+bool CMyView::OnKeyDown(int /*vk*/, bool /*shift*/, bool /*ctrl*/) {
+    return false;
+}
 
-bool CMyView::OnChar(const std::string& /*cp932*/) { return false; }
+bool CMyView::OnChar(const std::string& /*cp932*/) {
+    return false;
+}
 
 void CMyView::OnLButtonDown(int x, int y, int flags) {
     if (!m_host || !m_initialized)
@@ -201,7 +205,9 @@ void CMyView::OnMouseMove(int x, int y, int flags) {
     m_ignoreNextMove = false;
 }
 
-void CMyView::OnLButtonUp() { m_dragging = false; }
+void CMyView::OnLButtonUp() {
+    m_dragging = false;
+}
 
 void CMyView::OnHeaderDrag(int controlId) {
     if (!m_host || !m_selection.m_rangeMode || !m_dragging)
@@ -229,4 +235,6 @@ void CMyView::OnHeaderDrag(int controlId) {
     MoveCursor(dc, col, row, false);
 }
 
-void CMyView::OnContextMenu() { m_ignoreNextMove = true; }
+void CMyView::OnContextMenu() {
+    m_ignoreNextMove = true;
+}

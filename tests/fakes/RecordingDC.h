@@ -16,14 +16,14 @@ public:
     enum class Kind { Rectangle, Fill, Frame, Line, Text, Invert, Scroll };
     struct Op {
         Kind kind;
-        CRect rect;            // Rectangle, Fill, Frame, Text, Invert, Scroll
-        CPoint from, to;       // Line
-        CPen pen;              // Rectangle, Line
-        CBrush brush;          // Rectangle, Fill, Frame
-        std::string text;      // Text
+        CRect rect;       // Rectangle, Fill, Frame, Text, Invert, Scroll
+        CPoint from, to;  // Line
+        CPen pen;         // Rectangle, Line
+        CBrush brush;     // Rectangle, Fill, Frame
+        std::string text; // Text
         HAlign h = HAlign::Center;
         VAlign v = VAlign::Center;
-        CFontDesc font;        // Text
+        CFontDesc font; // Text
         CColor textColor, bkColor;
         std::optional<CRect> clip;
         int dx = 0, dy = 0; // Scroll
@@ -167,8 +167,8 @@ private:
         return old;
     }
     Op& Record(Kind kind, const CRect& rect) {
-        Op op{kind, rect, {}, {}, m_pen, m_brush, {}, HAlign::Center, VAlign::Center,
-              m_font, m_textColor, m_bkColor, m_clip};
+        Op op{kind,           rect,           {},     {},          m_pen,     m_brush, {},
+              HAlign::Center, VAlign::Center, m_font, m_textColor, m_bkColor, m_clip};
         ops.push_back(op);
         return ops.back();
     }

@@ -61,8 +61,8 @@ class GridWidgetTest : public QObject {
 private slots:
     void init() {
         m_doc = std::make_unique<CMyDoc>(m_box, m_dialog, m_fileType);
-        m_doc->m_hLines.SetLine(2, 3, LINE_DOUBLE); // between rows 2 and 3 over column 2
-        m_doc->m_vLines.SetLine(2, 2, LINE_SINGLE); // left edge of column 2 on row 2
+        m_doc->m_hLines.SetLine(2, 3, LINE_DOUBLE);     // between rows 2 and 3 over column 2
+        m_doc->m_vLines.SetLine(2, 2, LINE_SINGLE);     // left edge of column 2 on row 2
         m_doc->m_cells.SetCell(4, 2, Record("", 2, 2)); // span (4, 2)-(5, 3)
         m_doc->m_cells.SetCell(1, 5, Record("WWWWWWWWWWWWWWWWWWWWWWWW"));
         m_doc->m_cells.SetCell(3, 5, Record("Brindle", 1, 1, 0, 0));

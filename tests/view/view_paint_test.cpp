@@ -181,19 +181,37 @@ TEST_F(ViewTest, RuledLinesSingleAndDouble) {
         bool horizontal;
         int a, b; // line array index: (column, row edge) or (row, column edge)
         std::uint8_t kind;
-        std::vector<CPoint> black;     // pixels set
-        std::vector<CPoint> notBlack;  // pixels left alone
+        std::vector<CPoint> black;    // pixels set
+        std::vector<CPoint> notBlack; // pixels left alone
     } cases[] = {
         // Edge between rows 2 and 3 over column 2: Y(3) = 105, x 150..249.
-        {"single horizontal", true, 2, 3, LINE_SINGLE, {{150, 105}, {249, 105}},
+        {"single horizontal",
+         true,
+         2,
+         3,
+         LINE_SINGLE,
+         {{150, 105}, {249, 105}},
          {{250, 105}, {200, 103}, {200, 107}}},
-        {"double horizontal", true, 2, 3, LINE_DOUBLE,
+        {"double horizontal",
+         true,
+         2,
+         3,
+         LINE_DOUBLE,
          {{150, 103}, {249, 103}, {150, 107}, {249, 107}},
          {{200, 105}, {250, 103}, {200, 102}, {200, 108}}},
         // Left edge of column 3 on row 2: X(3) = 250, y 65..104.
-        {"single vertical", false, 2, 3, LINE_SINGLE, {{250, 65}, {250, 104}},
+        {"single vertical",
+         false,
+         2,
+         3,
+         LINE_SINGLE,
+         {{250, 65}, {250, 104}},
          {{250, 105}, {248, 80}, {252, 80}}},
-        {"double vertical", false, 2, 3, LINE_DOUBLE,
+        {"double vertical",
+         false,
+         2,
+         3,
+         LINE_DOUBLE,
          {{248, 65}, {248, 104}, {252, 65}, {252, 104}},
          {{250, 80}, {248, 105}, {247, 80}, {253, 80}}},
         {"unknown kind draws nothing", true, 2, 3, 7, {}, {{150, 105}, {200, 103}}},

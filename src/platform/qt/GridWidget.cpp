@@ -81,7 +81,9 @@ int VirtualKey(int key) {
     }
 }
 
-QRect ToQRect(const CRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+QRect ToQRect(const CRect& r) {
+    return QRect(r.left, r.top, r.Width(), r.Height());
+}
 
 } // namespace
 
@@ -130,8 +132,8 @@ void CTipScrollBar::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 CGridWidget::CGridWidget(CMyView& view, QWidget* parent)
-    : QWidget(parent), m_view(view), m_image(QSize(std::max(width(), 1), std::max(height(), 1)),
-                                              QImage::Format_RGB32),
+    : QWidget(parent), m_view(view),
+      m_image(QSize(std::max(width(), 1), std::max(height(), 1)), QImage::Format_RGB32),
       m_dc(m_image) {
     m_image.fill(Qt::white);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -262,12 +264,17 @@ void CGridWidget::PostHeaderDrag(int controlId) {
 }
 
 void CGridWidget::PostLButtonUp() {
-    QMetaObject::invokeMethod(this, [this] { m_view.OnLButtonUp(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { m_view.OnLButtonUp(); }, Qt::QueuedConnection);
 }
 
-CSize CGridWidget::GetClientSize() const { return {width(), height()}; }
+CSize CGridWidget::GetClientSize() const {
+    return {width(), height()};
+}
 
-int CGridWidget::GetScrollBarSize() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
+int CGridWidget::GetScrollBarSize() const {
+    return style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
 
 IDeviceContext& CGridWidget::GetClientDC() {
     if (!m_inDraw) {
@@ -352,10 +359,9 @@ void CGridWidget::CreateScrollBar(ScrollBarKind kind, const CRect& rect) {
     CTipScrollBar*& bar = kind == ScrollBarKind::Horizontal ? m_hScroll : m_vScroll;
     if (bar)
         return;
-    bar = new CTipScrollBar(*this,
-                            kind == ScrollBarKind::Horizontal ? IDC_HSCROLL : IDC_VSCROLL,
-                            kind == ScrollBarKind::Horizontal ? Qt::Horizontal : Qt::Vertical,
-                            this);
+    bar =
+        new CTipScrollBar(*this, kind == ScrollBarKind::Horizontal ? IDC_HSCROLL : IDC_VSCROLL,
+                          kind == ScrollBarKind::Horizontal ? Qt::Horizontal : Qt::Vertical, this);
     bar->setGeometry(ToQRect(rect));
     bar->show();
 }

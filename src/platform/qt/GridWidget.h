@@ -37,8 +37,7 @@ private:
 // forwards the release, like a header button.
 class CTipScrollBar : public QScrollBar {
 public:
-    CTipScrollBar(CGridWidget& grid, int controlId, Qt::Orientation orientation,
-                  QWidget* parent);
+    CTipScrollBar(CGridWidget& grid, int controlId, Qt::Orientation orientation, QWidget* parent);
 
     int ControlId() const { return m_controlId; }
 

@@ -10,9 +10,13 @@
 
 namespace {
 
-QColor ToQColor(CColor c) { return QColor(c.r, c.g, c.b); }
+QColor ToQColor(CColor c) {
+    return QColor(c.r, c.g, c.b);
+}
 
-QRect ToQRect(const CRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+QRect ToQRect(const CRect& r) {
+    return QRect(r.left, r.top, r.Width(), r.Height());
+}
 
 // The view font's face names are those of another platform; point them at the Japanese
 // faces fontconfig usually offers.
@@ -21,10 +25,10 @@ void InstallFaceSubstitutes() {
     if (done)
         return;
     done = true;
-    const QStringList mincho{"IPAMincho", "IPAexMincho", "Noto Serif CJK JP", "Noto Serif JP",
-                             "TakaoMincho", "Sazanami Mincho"};
-    const QStringList gothic{"IPAGothic", "IPAexGothic", "Noto Sans CJK JP", "Noto Sans JP",
-                             "TakaoGothic", "VL Gothic"};
+    const QStringList mincho{"IPAMincho",     "IPAexMincho", "Noto Serif CJK JP",
+                             "Noto Serif JP", "TakaoMincho", "Sazanami Mincho"};
+    const QStringList gothic{"IPAGothic",    "IPAexGothic", "Noto Sans CJK JP",
+                             "Noto Sans JP", "TakaoGothic", "VL Gothic"};
     for (const char* face : {"ＭＳ 明朝", "ＭＳ Ｐ明朝", "MS Mincho", "MS PMincho"})
         QFont::insertSubstitutions(QString::fromUtf8(face), mincho);
     for (const char* face : {"ＭＳ ゴシック", "ＭＳ Ｐゴシック", "MS Gothic", "MS PGothic"})
@@ -35,7 +39,9 @@ void InstallFaceSubstitutes() {
 
 CQtDeviceContext::CQtDeviceContext(QImage& image) : m_image(image) {}
 
-CQtDeviceContext::~CQtDeviceContext() { End(); }
+CQtDeviceContext::~CQtDeviceContext() {
+    End();
+}
 
 QPainter& CQtDeviceContext::Painter() {
     if (!m_painter) {
@@ -48,13 +54,14 @@ QPainter& CQtDeviceContext::Painter() {
     return *m_painter;
 }
 
-void CQtDeviceContext::End() { m_painter.reset(); }
+void CQtDeviceContext::End() {
+    m_painter.reset();
+}
 
 void CQtDeviceContext::Reset() {
     m_pen = CPen{COLOR_BLACK, 1};
     m_brush = CBrush{COLOR_WHITE};
     m_font = CFontDesc{};
-    m_fontValid = false;
     m_textColor = COLOR_BLACK;
     m_bkColor = COLOR_WHITE;
     m_pos = {};
@@ -75,8 +82,6 @@ CBrush CQtDeviceContext::SelectBrush(const CBrush& brush) {
 
 CFontDesc CQtDeviceContext::SelectFont(const CFontDesc& font) {
     const CFontDesc old = m_font;
-    if (!(font == m_font))
-        m_fontValid = false;
     m_font = font;
     return old;
 }
@@ -141,7 +146,9 @@ void CQtDeviceContext::FrameRect(const CRect& rect, const CBrush& brush) {
     Fill(QRect(r.right(), r.top(), 1, r.height()), c);
 }
 
-void CQtDeviceContext::MoveTo(int x, int y) { m_pos = {x, y}; }
+void CQtDeviceContext::MoveTo(int x, int y) {
+    m_pos = {x, y};
+}
 
 void CQtDeviceContext::LineTo(int x, int y) {
     const CPoint from = m_pos;
@@ -177,6 +184,16 @@ void CQtDeviceContext::LineTo(int x, int y) {
     p.drawLine(QPointF(from.x, from.y), QPointF(ex, ey));
 }
 
+const QFont& CQtDeviceContext::CurrentFont() {
+    for (const auto& [desc, font] : m_fonts)
+        if (desc == m_font)
+            return font;
+    if (m_fonts.size() >= 8)
+        m_fonts.erase(m_fonts.begin());
+    m_fonts.emplace_back(m_font, MakeFont(m_font));
+    return m_fonts.back().second;
+}
+
 QString CQtDeviceContext::DisplayText(std::string_view cp932) {
     QString text;
     if (const auto utf8 = Cp932ToUtf8(cp932)) {
@@ -206,8 +223,8 @@ QFont CQtDeviceContext::MakeFont(const CFontDesc& desc) {
     const auto face = Cp932ToUtf8(desc.face);
     if (face && !face->empty())
         font.setFamily(QString::fromStdString(*face));
-    font.setWeight(static_cast<QFont::Weight>(std::clamp(desc.weight > 0 ? desc.weight : 400,
-                                                         1, 1000)));
+    font.setWeight(
+        static_cast<QFont::Weight>(std::clamp(desc.weight > 0 ? desc.weight : 400, 1, 1000)));
     font.setItalic(desc.italic);
     font.setUnderline(desc.underline);
     font.setStyleStrategy(QFont::PreferAntialias);
@@ -230,14 +247,10 @@ QFont CQtDeviceContext::MakeFont(const CFontDesc& desc) {
     return font;
 }
 
-void CQtDeviceContext::DrawText(std::string_view cp932, const CRect& rect, HAlign h,
-                                VAlign v) {
+void CQtDeviceContext::DrawText(std::string_view cp932, const CRect& rect, HAlign h, VAlign v) {
     if (rect.IsEmpty())
         return;
-    if (!m_fontValid) {
-        m_qfont = MakeFont(m_font);
-        m_fontValid = true;
-    }
+    const QFont& font = CurrentFont();
     QPainter& p = Painter();
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -246,25 +259,23 @@ void CQtDeviceContext::DrawText(std::string_view cp932, const CRect& rect, HAlig
         p.setClipRect(r.intersected(ToQRect(*m_clip)));
     else
         p.setClipRect(r);
-    p.setFont(m_qfont);
+    p.setFont(font);
     p.setPen(ToQColor(m_textColor));
     p.setBackground(ToQColor(m_bkColor));
     p.setBackgroundMode(Qt::OpaqueMode);
     int flags = Qt::TextSingleLine;
-    flags |= h == HAlign::Left ? Qt::AlignLeft : h == HAlign::Right ? Qt::AlignRight
-                                                                    : Qt::AlignHCenter;
-    flags |= v == VAlign::Top ? Qt::AlignTop : v == VAlign::Bottom ? Qt::AlignBottom
-                                                                   : Qt::AlignVCenter;
+    flags |= h == HAlign::Left    ? Qt::AlignLeft
+             : h == HAlign::Right ? Qt::AlignRight
+                                  : Qt::AlignHCenter;
+    flags |= v == VAlign::Top      ? Qt::AlignTop
+             : v == VAlign::Bottom ? Qt::AlignBottom
+                                   : Qt::AlignVCenter;
     p.drawText(r, flags, DisplayText(cp932));
     p.restore();
 }
 
 CSize CQtDeviceContext::MeasureText(std::string_view cp932) {
-    if (!m_fontValid) {
-        m_qfont = MakeFont(m_font);
-        m_fontValid = true;
-    }
-    const QFontMetrics fm(m_qfont);
+    const QFontMetrics fm(CurrentFont());
     return {fm.horizontalAdvance(DisplayText(cp932)), fm.height()};
 }
 

@@ -8,6 +8,8 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 // Device context over a QImage. A painter stays open on the image between calls; End()
 // closes it (before the image is shown, resized or replaced).
@@ -47,14 +49,15 @@ public:
 private:
     QPainter& Painter();
     void Fill(const QRect& r, const QColor& c);
+    const QFont& CurrentFont();
 
     QImage& m_image;
     std::unique_ptr<QPainter> m_painter;
     CPen m_pen{COLOR_BLACK, 1};
     CBrush m_brush{COLOR_WHITE};
     CFontDesc m_font;
-    QFont m_qfont;
-    bool m_fontValid = false;
+    // Fonts made so far; a paint switches between very few of them for every cell.
+    std::vector<std::pair<CFontDesc, QFont>> m_fonts;
     CColor m_textColor = COLOR_BLACK;
     CColor m_bkColor = COLOR_WHITE;
     std::optional<CRect> m_clip;
