@@ -4,6 +4,7 @@
 #include "GridWidget.h"
 #include "HelpDialog.h"
 #include "Icons.h"
+#include "QtGenerateDialogs.h"
 #include "Resource.h"
 #include "SplashWindow.h"
 
@@ -45,6 +46,9 @@ CMainFrame::CMainFrame(IMessageBox& messageBox, IFileDialog& fileDialog,
     m_router.AddTarget(&m_docTarget);
     m_router.AddTarget(&m_appCommands);
     CreateAppCommands();
+    // The generate commands' dialogs; a child object, so it outlives the view's last use.
+    m_view.SetGenerateServices(
+        (new CQtGenerateDialogs(messageBox, fileDialog, this))->Services());
 
     m_doc.onTitleChanged = [this] { UpdateTitle(); };
     m_doc.onUpdateAllViews = [this] {
