@@ -6,6 +6,7 @@
 #include "QtDeviceContext.h"
 #include "Resource.h"
 
+#include <QFontMetrics>
 #include <QtTest>
 
 #include <memory>
@@ -179,6 +180,64 @@ private slots:
         QTest::mouseRelease(b, Qt::LeftButton);
         m_grid->SetHeaderMarked(HeaderKind::Column, 1, false);
         QVERIFY(!b->m_marked);
+    }
+
+    void headerDragStepsTheCursorAndReleaseEndsTheDrag() {
+        CGridSelection& sel = m_view->m_selection;
+        m_view->OnLButtonDown(260, 190, 0); // cell (3, 5)
+        sel.m_rangeMode = true;
+        m_view->m_dragging = true;
+        CHeaderButton* header = m_grid->HeaderButton(HeaderKind::Column, 0);
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), header->mapToGlobal(QPointF(5, 5)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(header, &move);
+        QCOMPARE(sel.m_cursorRow, 5); // posted, not sent
+        QCoreApplication::processEvents();
+        QCOMPARE(sel.m_cursorRow, 4);
+        QCOMPARE(sel.m_cursorCol, 3);
+        // Over the vertical scroll bar a drag steps one column right.
+        CTipScrollBar* bar = m_grid->ScrollBar(ScrollBarKind::Vertical);
+        QMouseEvent barMove(QEvent::MouseMove, QPointF(3, 30), bar->mapToGlobal(QPointF(3, 30)),
+                            Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(bar, &barMove);
+        QCoreApplication::processEvents();
+        QCOMPARE(sel.m_cursorCol, 4);
+        // A move with Shift held posts nothing.
+        QMouseEvent shiftMove(QEvent::MouseMove, QPointF(5, 5), header->mapToGlobal(QPointF(5, 5)),
+                              Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(header, &shiftMove);
+        QCoreApplication::processEvents();
+        QCOMPARE(sel.m_cursorRow, 4);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5),
+                            header->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QCoreApplication::sendEvent(header, &release);
+        QCoreApplication::processEvents();
+        QVERIFY(!m_view->m_dragging);
+    }
+
+    void contextMenuGoesToTheHandler() {
+        QPoint shown(-1, -1);
+        m_grid->SetContextMenuHandler([&](const QPoint& globalPos) { shown = globalPos; });
+        QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(100, 100), QPoint(400, 300));
+        QCoreApplication::sendEvent(m_grid.get(), &e);
+        QCOMPARE(shown, QPoint(400, 300));
+        QVERIFY(m_view->m_ignoreNextMove);
+    }
+
+    void fontAndTextConversion() {
+        CFontDesc desc;
+        desc.face = "\x82\x6c\x82\x72\x20\x96\xbe\x92\xa9"; // the default face
+        desc.height = 22;
+        const QFont font = CQtDeviceContext::MakeFont(desc);
+        QVERIFY(qAbs(QFontMetrics(font).height() - 22) <= 2);
+        desc.height = -16;
+        QCOMPARE(CQtDeviceContext::MakeFont(desc).pixelSize(), 16);
+        desc.weight = 700;
+        QVERIFY(CQtDeviceContext::MakeFont(desc).bold());
+        // Line breaks do not start new lines; cp932 becomes Unicode.
+        QCOMPARE(CQtDeviceContext::DisplayText("a\r\nb\nc"), QString("a b c"));
+        QCOMPARE(CQtDeviceContext::DisplayText("\x95\x5c"), QString::fromUtf8("表"));
     }
 
     void deviceContextInvertsAndMovesPixels() {
