@@ -214,6 +214,33 @@ private slots:
         QVERIFY(m_fileDialog->requests.empty());
     }
 
+    void saveAsRenamesTheWindowAndDisablesSave() {
+        QTemporaryDir dir;
+        const QString path = dir.path() + QStringLiteral("/copy.brd");
+        auto frame = NewFrame();
+        QVERIFY(frame->Start(kShowcase));
+        frame->Document().SetModifiedFlag(true);
+        m_fileDialog->AnswerPath(path.toStdString());
+        QVERIFY(frame->RunCommand(ID_FILE_SAVE_AS));
+
+        QCOMPARE(m_fileDialog->requests.size(), size_t(1));
+        QCOMPARE(m_fileDialog->requests[0].kind, CFileDialogRequest::Save);
+        QVERIFY(QFileInfo::exists(path));
+        QCOMPARE(frame->windowTitle(), QStringLiteral("copy.brd - Visual Brindle R1.5"));
+        QVERIFY(!frame->Action(ID_FILE_SAVE)->isEnabled());
+        QVERIFY(!frame->RunCommand(ID_FILE_SAVE));
+        QCOMPARE(m_fileDialog->requests.size(), size_t(1));
+    }
+
+    void exitClosesAnUnmodifiedDocumentWithoutAsking() {
+        auto frame = NewFrame();
+        QVERIFY(frame->Start({}));
+        frame->show();
+        QVERIFY(frame->RunCommand(ID_APP_EXIT));
+        QVERIFY(!frame->isVisible());
+        QVERIFY(m_messageBox->shown.empty());
+    }
+
     void closingAsksToSaveAndCancelKeepsTheWindow() {
         auto frame = NewFrame();
         QVERIFY(frame->Start({}));

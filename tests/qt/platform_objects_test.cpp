@@ -2,11 +2,15 @@
 
 #include "FileTypeDialog.h"
 #include "QtClipboard.h"
+#include "QtFileDialog.h"
 #include "QtMessageBox.h"
 #include "QtProfileStore.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -74,6 +78,50 @@ private slots:
         QVERIFY(!clipboard.GetText().has_value());
         QGuiApplication::clipboard()->clear();
         QVERIFY(!clipboard.GetText().has_value());
+    }
+
+    void fileDialogAddsTheDefaultExtensionAndCancels() {
+        QTemporaryDir dir;
+        QFile existing(dir.path() + QStringLiteral("/old.brd"));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
+
+        CFileDialogRequest save;
+        save.kind = CFileDialogRequest::Save;
+        save.filters = {{"<Brindle>形式 (*.brd)", "*.brd"}};
+        save.defaultExt = "brd";
+        save.initialName = (dir.path() + QStringLiteral("/table")).toStdString();
+        save.pathMustExist = true;
+        save.overwritePrompt = true;
+
+        // Accepting the proposed name: the extension is added.
+        CQtFileDialog files;
+        OnModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); });
+        CFileDialogResult result = files.Run(save);
+        QCOMPARE(result.outcome, CFileDialogResult::Ok);
+        QCOMPARE(QString::fromStdString(result.path), dir.path() + QStringLiteral("/table.brd"));
+
+        OnModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+        result = files.Run(save);
+        QCOMPARE(result.outcome, CFileDialogResult::Cancel);
+        QVERIFY(result.path.empty());
+
+        CFileDialogRequest open;
+        open.filters = {{"<Brindle>形式 (*.brd)", "*.brd"}, {"All Files (*.*)", "*.*"}};
+        open.defaultExt = "brd";
+        open.fileMustExist = true;
+        open.pathMustExist = true;
+        open.initialName = existing.fileName().toStdString();
+        OnModal([](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->nameFilters(), QStringList({QStringLiteral("<Brindle>形式 (*.brd)"),
+                                                         QStringLiteral("All Files (*)")}));
+            QTest::keyClick(w, Qt::Key_Return);
+        });
+        result = files.Run(open);
+        QCOMPARE(result.outcome, CFileDialogResult::Ok);
+        QCOMPARE(QString::fromStdString(result.path), existing.fileName());
     }
 
     void fileTypeQuestionAnswers() {
