@@ -85,6 +85,11 @@ public:
     // Called before the context menu opens, so the move after it closes starts no drag.
     void OnContextMenu();
 
+    // In-place editor. While it is open, keys and clicks in the grid first end it: the view
+    // takes the focus back, which commits the text (or drops it after Esc).
+    bool IsInPlaceEditorOpen() const;
+    void EndInPlaceEditor();
+
     // Geometry.
     void RebuildEdges();
     int ColumnX(int c) const { return m_colEdge[c - 1] - m_colEdge[m_firstCol] + GRID_LEFT; }

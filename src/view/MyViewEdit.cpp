@@ -1,0 +1,5 @@
+#include "MyView.h"
+
+bool CMyView::IsInPlaceEditorOpen() const { return false; }
+
+void CMyView::EndInPlaceEditor() {}
