@@ -169,10 +169,6 @@ bool CMyView::OnKeyDown(int /*vk*/, bool /*shift*/, bool /*ctrl*/) {
     return false;
 }
 
-bool CMyView::OnChar(const std::string& /*cp932*/) {
-    return false;
-}
-
 void CMyView::OnLButtonDown(int x, int y, int flags) {
     if (!m_host || !m_initialized)
         return;
