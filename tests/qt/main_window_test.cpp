@@ -1,6 +1,7 @@
 // The main window under the offscreen platform, with scripted dialogs.
 
 #include "AboutDlg.h"
+#include "Application.h"
 #include "FakePlatform.h"
 #include "GridWidget.h"
 #include "HelpDialog.h"
@@ -317,6 +318,21 @@ private slots:
         QVERIFY(!g_bSplashEnabled);
         CSplashWnd::ShowSplash(frame.get());
         QVERIFY(g_pSplashWnd == nullptr);
+    }
+
+    void applicationStartsOnTheNamedFileAndEndsCleanly() {
+        {
+            CMyApp app;
+            QVERIFY(app.InitInstance({QString::fromStdString(kShowcase)}));
+            CMainFrame* frame = app.MainFrame();
+            QVERIFY(frame && frame->isVisible());
+            QCOMPARE(frame->windowTitle(), QStringLiteral("showcase.brd - Visual Brindle R1.5"));
+            QVERIFY(g_pSplashWnd == nullptr);
+        }
+        CMyApp usage;
+        QVERIFY(!usage.InitInstance({QStringLiteral("--definitely-not-an-option")}));
+        QCOMPARE(usage.ExitCode(), 2);
+        QVERIFY(usage.MainFrame() == nullptr);
     }
 
     void filterTextsInQtSyntax() {

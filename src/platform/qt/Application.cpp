@@ -52,8 +52,9 @@ bool CMyApp::InitInstance(const QStringList& arguments) {
 
     m_messageBox = std::make_unique<CQtMessageBox>();
     m_fileDialog = std::make_unique<CQtFileDialog>();
-    m_fileType = std::make_unique<CFileTypeDlg>();
-    m_frame = std::make_unique<CMainFrame>(*m_messageBox, *m_fileDialog, *m_fileType);
+    auto fileType = std::make_unique<CFileTypeDlg>();
+    m_frame = std::make_unique<CMainFrame>(*m_messageBox, *m_fileDialog, *fileType);
+    m_fileType = fileType.release();
     m_messageBox->SetParent(m_frame.get());
     m_fileDialog->SetParent(m_frame.get());
     m_fileType->setParent(m_frame.get(), m_fileType->windowFlags());

@@ -28,7 +28,7 @@ public:
 private:
     std::unique_ptr<CQtMessageBox> m_messageBox;
     std::unique_ptr<CQtFileDialog> m_fileDialog;
-    std::unique_ptr<CFileTypeDlg> m_fileType;
+    CFileTypeDlg* m_fileType = nullptr; // a child of the main window, deleted with it
     std::unique_ptr<CMainFrame> m_frame;
     int m_exitCode = 0;
 };
