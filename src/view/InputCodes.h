@@ -31,3 +31,14 @@ inline constexpr int MK_RBUTTON = 0x02;
 inline constexpr int MK_SHIFT = 0x04;
 inline constexpr int MK_CONTROL = 0x08;
 inline constexpr int MK_MBUTTON = 0x10;
+
+// Request codes of the scroll handlers (the classic scroll bar codes).
+inline constexpr int SB_LINEUP = 0; // one column left / one row up
+inline constexpr int SB_LINEDOWN = 1;
+inline constexpr int SB_PAGEUP = 2;
+inline constexpr int SB_PAGEDOWN = 3;
+inline constexpr int SB_THUMBPOSITION = 4; // the thumb was released at a position
+inline constexpr int SB_THUMBTRACK = 5;    // the thumb is being dragged
+inline constexpr int SB_TOP = 6;
+inline constexpr int SB_BOTTOM = 7;
+inline constexpr int SB_ENDSCROLL = 8;

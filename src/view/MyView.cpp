@@ -162,6 +162,17 @@ void CMyView::OnDraw(IDeviceContext& dc) {
 
 bool CMyView::OnCommand(int id) {
     switch (id) {
+    case ID_CELL_INPUT:
+        OnCellInput();
+        return true;
+    case ID_ALIGN_LEFT:
+    case ID_ALIGN_CENTER:
+    case ID_ALIGN_RIGHT:
+        OnAlign(id - ID_ALIGN_LEFT);
+        return true;
+    case ID_EDIT_UNDO:
+        OnEditUndo();
+        return true;
     case ID_VIEW_GRID:
         m_showGrid = !m_showGrid;
         if (m_host)
@@ -173,6 +184,9 @@ bool CMyView::OnCommand(int id) {
     case ID_GENERATE_OPTIONS:
         OnGenerateOptions();
         return true;
+    case ID_SELECT_RANGE:
+        ToggleRangeMode();
+        return true;
     default:
         return false;
     }
@@ -180,9 +194,22 @@ bool CMyView::OnCommand(int id) {
 
 bool CMyView::OnUpdateCommand(int id, CCmdUI& ui) {
     switch (id) {
+    case ID_CELL_INPUT:
+    case ID_ALIGN_LEFT:
+    case ID_ALIGN_CENTER:
+    case ID_ALIGN_RIGHT:
+        ui.enabled = true;
+        return true;
+    case ID_EDIT_UNDO:
+        ui.enabled = !m_undoBlock.IsEmpty();
+        return true;
     case ID_VIEW_GRID:
         ui.enabled = true;
         ui.checked = m_showGrid;
+        return true;
+    case ID_SELECT_RANGE:
+        ui.enabled = true;
+        ui.checked = m_selection.m_rangeMode;
         return true;
     case ID_GENERATE:
     case ID_GENERATE_OPTIONS:

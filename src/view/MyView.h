@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CellBlock.h"
+#include "CellInputData.h"
 #include "CommandTarget.h"
 #include "DecodeOptions.h"
 #include "DeviceContext.h"
@@ -76,7 +77,8 @@ public:
     // Input from the window. Key codes and flags: InputCodes.h. The handlers return true
     // when they used the event.
     bool OnKeyDown(int vk, bool shift, bool ctrl);
-    bool OnChar(const std::string& cp932);
+    // A typed character (code page 932, one character) opens the in-place editor with it.
+    bool OnChar(const std::string& cp932, bool ctrl = false);
     void OnLButtonDown(int x, int y, int flags);
     void OnMouseMove(int x, int y, int flags);
     void OnLButtonUp();
@@ -84,11 +86,38 @@ public:
     void OnHeaderDrag(int controlId);
     // Called before the context menu opens, so the move after it closes starts no drag.
     void OnContextMenu();
+    // Ctrl+P and the menu key: the context menu at (15, 15) from the client corner.
+    void ShowContextMenuAtCorner();
+    // One cursor step while a drag passes over a header button or a scroll bar.
+    void DragStep(int controlId);
+    // ID_SELECT_RANGE: flips range-selection mode and redraws the selection.
+    void ToggleRangeMode();
+    // Scroll bar requests: a request code (SB_* in InputCodes.h) and the thumb position.
+    void OnHScroll(int code, int thumbPos);
+    void OnVScroll(int code, int thumbPos);
+    // Where the in-place editor opens: the normalised selection on screen, widened to the
+    // whole grid area in a direction in which it is larger than the grid area.
+    CRect InPlaceEditRect() const;
+    // The Delete key: deletes the texts and spans of the selection.
+    void DeleteKey();
 
     // In-place editor. While it is open, keys and clicks in the grid first end it: the view
     // takes the focus back, which commits the text (or drops it after Esc).
     bool IsInPlaceEditorOpen() const;
     void EndInPlaceEditor();
+
+    // Text entry, placement and undo (MyViewEdit.cpp).
+    // An input method starts a composition: the in-place editor opens empty to take it.
+    void OnImeStartComposition();
+    // The in-place editor lost the focus: stores its text over the selection unless it was
+    // ended with Esc, then passes Tab or Enter on to the view.
+    void OnInPlaceEditKillFocus();
+    // Left double-click: the clicked cell becomes the cursor, then ID_CELL_INPUT is posted.
+    void OnLButtonDblClk(int x, int y, int flags);
+    void OnCellInput();
+    // ID_ALIGN_LEFT, ID_ALIGN_CENTER, ID_ALIGN_RIGHT: hplace 0, 1, 2.
+    void OnAlign(int hplace);
+    void OnEditUndo();
 
     // Geometry.
     void RebuildEdges();
@@ -153,6 +182,9 @@ public:
     bool m_ignoreNextMove = false;
     bool m_dragging = false;
     bool m_anchorFixed = false; // the anchor stays put while range mode moves the cursor
+    // Keyboard line cycling (Ctrl+arrow): the last key and how often it was pressed.
+    int m_lastCycleKey = 0;
+    int m_cycleCount = 1;
     bool m_headersDirty = true;
     bool m_autoHeight = false;
     int m_lineInputMode = 0;
@@ -177,10 +209,18 @@ public:
     int m_prevHeight = 0;
     int m_prevZoomed = 0;
 
+    // The text input dialog's members; they keep their values from one use to the next.
+    CCellInputData m_cellInput;
+
 private:
     IDeviceContext& ClientDC();
     void SelectGridClip(IDeviceContext& dc) const;
     void ScrollCursorIntoView(IDeviceContext& dc, int& col, int& row);
+    void OnScrollRequest(ScrollBarKind kind, int code, int thumbPos);
+    void ScrollFromCursor(IDeviceContext& dc, ScrollBarKind kind, int pos);
+    // The cursor key rule: Shift extends the selection, otherwise it collapses first.
+    void CursorKey(bool shift, int col, int row);
+    void CycleLine(int key, int singleId, int doubleId);
 
     CMyDoc& m_doc;
     IViewHost* m_host = nullptr;
@@ -189,4 +229,6 @@ private:
     CCellBlock m_clipBlock;
     bool m_blocksBound = false;
     CGenerateServices m_generate;
+    bool m_inPlaceOpen = false;
+    void OpenInPlaceEditor(const std::string& text);
 };

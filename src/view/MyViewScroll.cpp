@@ -1,9 +1,11 @@
 // Scroll layout, page sizes, window size and the cell indicator of the grid view.
 #include "CellSize.h"
+#include "InputCodes.h"
 #include "MyView.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 int CMyView::ColumnPageSize() const {
     const int width = GridArea().Width();
@@ -23,29 +25,34 @@ int CMyView::RowPageSize() const {
 
 void CMyView::UpdateScrollLayout(bool updateBars) {
     const CRect grid = GridArea();
+    const int colPage = ColumnPageSize();
+    const int rowPage = RowPageSize();
     const auto countVisible = [](const std::array<std::int32_t, MAX_EDGE>& edges, int first,
-                                 int extent) {
+                                 int extent, int page) {
         int n = 0;
         for (int i = first + 1; i <= MAX_CELLS && edges[i - 1] - edges[first] <= extent; ++i)
             ++n;
-        return std::max(n, 1);
+        n = std::max(n, 1);
+        // Scrolled past the last page, a full page still counts as visible.
+        if (first > MAX_CELLS - page && n < page)
+            n = page;
+        return n;
     };
-    m_visibleCols = countVisible(m_colEdge, m_firstCol, grid.Width());
-    m_visibleRows = countVisible(m_rowEdge, m_firstRow, grid.Height());
-
-    const int colPage = ColumnPageSize();
-    const int rowPage = RowPageSize();
-    if (m_firstCol > MAX_CELLS - colPage && m_visibleCols < colPage)
-        m_visibleCols = colPage;
-    if (m_firstRow > MAX_CELLS - rowPage && m_visibleRows < rowPage)
-        m_visibleRows = rowPage;
+    m_visibleCols = countVisible(m_colEdge, m_firstCol, grid.Width(), colPage);
+    m_visibleRows = countVisible(m_rowEdge, m_firstRow, grid.Height(), rowPage);
     if (!updateBars || !m_host)
         return;
 
-    if (m_firstCol + m_visibleCols > MAX_CELLS)
+    // A larger window at the last columns (rows) scrolls back so that no position beyond
+    // the table counts as visible; the counts then follow the new position.
+    if (m_firstCol + m_visibleCols > MAX_CELLS) {
         m_firstCol = std::max(MAX_CELLS - 1 - m_visibleCols, 0);
-    if (m_firstRow + m_visibleRows > MAX_CELLS)
+        m_visibleCols = countVisible(m_colEdge, m_firstCol, grid.Width(), colPage);
+    }
+    if (m_firstRow + m_visibleRows > MAX_CELLS) {
         m_firstRow = std::max(MAX_CELLS - 1 - m_visibleRows, 0);
+        m_visibleRows = countVisible(m_rowEdge, m_firstRow, grid.Height(), rowPage);
+    }
 
     m_host->SetScrollInfo(ScrollBarKind::Horizontal, {0, MAX_CELLS - 1, colPage, m_firstCol});
     m_host->RepaintScrollBar(ScrollBarKind::Horizontal);
@@ -53,6 +60,51 @@ void CMyView::UpdateScrollLayout(bool updateBars) {
     m_host->SetScrollInfo(ScrollBarKind::Vertical, {0, MAX_CELLS - 1, rowPage, m_firstRow});
     m_host->RepaintScrollBar(ScrollBarKind::Vertical);
     m_host->EnableScrollArrows(ScrollBarKind::Vertical, rowPage != MAX_CELLS);
+}
+
+void CMyView::OnHScroll(int code, int thumbPos) {
+    OnScrollRequest(ScrollBarKind::Horizontal, code, thumbPos);
+}
+
+void CMyView::OnVScroll(int code, int thumbPos) {
+    OnScrollRequest(ScrollBarKind::Vertical, code, thumbPos);
+}
+
+void CMyView::OnScrollRequest(ScrollBarKind kind, int code, int thumbPos) {
+    if (!m_host || !m_initialized)
+        return;
+    const int old = m_host->GetScrollPos(kind);
+    int pos = old;
+    switch (code) {
+    case SB_LINEUP:
+        pos = old - 1;
+        break;
+    case SB_LINEDOWN:
+        pos = old + 1;
+        break;
+    case SB_PAGEUP:
+        pos = old - 3;
+        break;
+    case SB_PAGEDOWN:
+        pos = old + 3;
+        break;
+    case SB_THUMBPOSITION:
+        pos = thumbPos;
+        break;
+    case SB_THUMBTRACK: {
+        // Only the tooltip follows the thumb; the grid moves when it is released.
+        char text[32];
+        std::snprintf(text, sizeof text,
+                      kind == ScrollBarKind::Horizontal ? "\xe5\x88\x97: %d" // "列: %d"
+                                                        : "\xe8\xa1\x8c: %d", // "行: %d"
+                      thumbPos + 1);
+        m_host->ShowScrollTip(kind, text);
+        return;
+    }
+    default:
+        return;
+    }
+    ScrollTo(ClientDC(), kind, pos, m_scrollFromCursor);
 }
 
 void CMyView::ScrollTo(IDeviceContext& dc, ScrollBarKind kind, int pos, bool fromCursor) {
@@ -65,14 +117,38 @@ void CMyView::ScrollTo(IDeviceContext& dc, ScrollBarKind kind, int pos, bool fro
     (horizontal ? m_firstCol : m_firstRow) = pos2;
     if (pos2 == old)
         return;
+
+    // A scroll by less than a screen moves the pixels and repaints only the strip that
+    // came into view.
+    SelectGridClip(dc);
+    const CRect grid = GridArea();
+    CRect strip = grid;
+    const int visible = horizontal ? m_visibleCols : m_visibleRows;
+    if (std::abs(pos2 - old) < visible) {
+        const auto& edges = horizontal ? m_colEdge : m_rowEdge;
+        const int shift = edges[old] - edges[pos2];
+        if (horizontal) {
+            dc.ScrollPixels(grid, shift, 0);
+            if (shift < 0)
+                strip.left = std::max(grid.left, grid.right + shift);
+            else
+                strip.right = std::min(grid.right, grid.left + shift);
+        } else {
+            dc.ScrollPixels(grid, 0, shift);
+            if (shift < 0)
+                strip.top = std::max(grid.top, grid.bottom + shift);
+            else
+                strip.bottom = std::min(grid.bottom, grid.top + shift);
+        }
+    }
     UpdateScrollLayout(true);
     if (horizontal)
         LayoutColumnHeaders();
     else
         LayoutRowHeaders();
-    SelectGridClip(dc);
-    PaintArea(dc, GridArea());
+    PaintArea(dc, strip);
     if (!fromCursor) {
+        // The bars carry the cursor along so that it stays visible.
         const int col = horizontal ? std::clamp(m_selection.m_cursorCol, m_firstCol + 1,
                                                 m_firstCol + m_visibleCols)
                                    : m_selection.m_cursorCol;

@@ -37,6 +37,14 @@ void CMyView::InvertSelection(IDeviceContext& dc, int a1, int b1, int a2, int b2
     dc.InvertRect({ColumnX(c1), RowY(r1), ColumnX(c2 + 1), RowY(r2 + 1)});
 }
 
+// The scroll handlers as a thumb-position request made by a cursor move: the cursor is not
+// carried along, MoveCursor places it.
+void CMyView::ScrollFromCursor(IDeviceContext& dc, ScrollBarKind kind, int pos) {
+    m_scrollFromCursor = true;
+    ScrollTo(dc, kind, pos, true);
+    m_scrollFromCursor = false;
+}
+
 void CMyView::ScrollCursorIntoView(IDeviceContext& dc, int& col, int& row) {
     CGridSelection& s = m_selection;
     const auto hide = [&] {
@@ -47,7 +55,7 @@ void CMyView::ScrollCursorIntoView(IDeviceContext& dc, int& col, int& row) {
         hide();
         col = std::max(col, 1);
         m_firstCol = col - 1;
-        ScrollTo(dc, ScrollBarKind::Horizontal, m_firstCol, true);
+        ScrollFromCursor(dc, ScrollBarKind::Horizontal, m_firstCol);
     } else if (col > m_firstCol + m_visibleCols) {
         hide();
         if (col >= MAX_CELLS) {
@@ -59,13 +67,13 @@ void CMyView::ScrollCursorIntoView(IDeviceContext& dc, int& col, int& row) {
                 UpdateScrollLayout(false);
             } while (col > m_firstCol + m_visibleCols);
         }
-        ScrollTo(dc, ScrollBarKind::Horizontal, m_firstCol, true);
+        ScrollFromCursor(dc, ScrollBarKind::Horizontal, m_firstCol);
     }
     if (row < m_firstRow + 1) {
         hide();
         row = std::max(row, 1);
         m_firstRow = row - 1;
-        ScrollTo(dc, ScrollBarKind::Vertical, m_firstRow, true);
+        ScrollFromCursor(dc, ScrollBarKind::Vertical, m_firstRow);
     } else if (row > m_firstRow + m_visibleRows) {
         hide();
         if (row >= MAX_CELLS) {
@@ -74,7 +82,7 @@ void CMyView::ScrollCursorIntoView(IDeviceContext& dc, int& col, int& row) {
         } else {
             m_firstRow = row - m_visibleRows;
         }
-        ScrollTo(dc, ScrollBarKind::Vertical, m_firstRow, true);
+        ScrollFromCursor(dc, ScrollBarKind::Vertical, m_firstRow);
     }
 }
 
@@ -165,13 +173,12 @@ void CMyView::MoveCursor(IDeviceContext& dc, int col, int row, bool incremental)
     }
 }
 
-bool CMyView::OnKeyDown(int /*vk*/, bool /*shift*/, bool /*ctrl*/) {
-    return false;
-}
-
 void CMyView::OnLButtonDown(int x, int y, int flags) {
     if (!m_host || !m_initialized)
         return;
+    // A press while the in-place editor is open first commits it, then acts as usual.
+    if (IsInPlaceEditorOpen())
+        EndInPlaceEditor();
     const CRect grid = GridArea();
     if (x < grid.left || x > grid.right || y < grid.top || y > grid.bottom)
         return;
@@ -206,8 +213,13 @@ void CMyView::OnLButtonUp() {
 }
 
 void CMyView::OnHeaderDrag(int controlId) {
-    if (!m_host || !m_selection.m_rangeMode || !m_dragging)
-        return;
+    if (m_host && m_initialized && m_selection.m_rangeMode && m_dragging)
+        DragStep(controlId);
+}
+
+// Past the top of the grid area the cursor goes up, past its left edge left, past the bottom
+// (the horizontal bar) down and past the right edge (the vertical bar) right.
+void CMyView::DragStep(int controlId) {
     int col = m_selection.m_cursorCol;
     int row = m_selection.m_cursorRow;
     switch (controlId) {

@@ -4,6 +4,11 @@
 
 #include <string>
 
+struct CCellInputData;
+
+// The in-place editor's ending key before Tab, Enter or Esc ended it.
+inline constexpr int INPLACE_NO_END_KEY = 36;
+
 // Header buttons: one corner button (index 0), 250 column and 250 row buttons (index 0..249).
 enum class HeaderKind { Corner, Column, Row };
 enum class ScrollBarKind { Horizontal, Vertical };
@@ -58,4 +63,26 @@ public:
     // Queues a command for the view (handled after the current event, like a posted message).
     virtual void PostCommand(int id) = 0;
     virtual void SetWaitCursor(bool on) = 0;
+
+    // Opens the grid's context menu with its corner at a client point.
+    virtual void ShowContextMenu(CPoint /*client*/) {}
+    // Shows text at once as the bar's tooltip (the position while its thumb is dragged).
+    virtual void ShowScrollTip(ScrollBarKind /*kind*/, const std::string& /*utf8*/) {}
+
+    // The in-place editor: a single-line edit box with a border over rect (client
+    // coordinates), holding text (code page 932) with the caret after it and the focus.
+    // Tab, Enter and Esc in it store their key as the ending key and give the focus back;
+    // whenever it loses the focus the host calls the view's OnInPlaceEditKillFocus.
+    virtual void OpenInPlaceEditor(const CRect& /*rect*/, const std::string& /*text*/) {}
+    // Destroys the editor and gives the focus to the view. text gets its contents (code
+    // page 932) and endKey its ending key (INPLACE_NO_END_KEY when none). False when the
+    // contents cannot be stored (the user has been told why).
+    virtual bool CloseInPlaceEditor(std::string& /*text*/, int& endKey) {
+        endKey = INPLACE_NO_END_KEY;
+        return false;
+    }
+    // Queues a key-down for the view (the editor's ending key), without Shift or Ctrl.
+    virtual void PostKeyDown(int /*vk*/) {}
+    // Runs the text input dialog over data; true when it ended with OK.
+    virtual bool RunCellInputDialog(CCellInputData& /*data*/) { return false; }
 };
