@@ -1,0 +1,54 @@
+#include "EditCommands.h"
+
+#include "CellArray.h"
+#include "CellBlock.h"
+#include "SpanMap.h"
+
+#include <memory>
+
+void PlaceSpan(CCellArray& cells, const CSpanMap& spans, const CCellRect& block, CCellData rec) {
+    for (int y = block.top; y <= block.bottom; ++y) {
+        for (int x = block.left; x <= block.right; ++x) {
+            const auto [ox, oy] = spans.GetOrigin(x, y);
+            cells.DeleteCell(ox, oy);
+        }
+    }
+    rec.SetColspan(block.right - block.left + 1);
+    rec.SetRowspan(block.bottom - block.top + 1);
+    cells.SetCell(block.left, block.top, rec);
+}
+
+CCellData InPlaceRecord(const std::string& text, const CCellRect& sel) {
+    CCellData rec;
+    rec.text = text;
+    rec.SetColspan(sel.right - sel.left + 1);
+    rec.SetRowspan(sel.bottom - sel.top + 1);
+    return rec;
+}
+
+int SetHorizontalPlacement(CCellArray& cells, const CCellRect& sel, int hplace) {
+    int found = 0;
+    for (int y = sel.top; y <= sel.bottom; ++y) {
+        for (int x = sel.left; x <= sel.right; ++x) {
+            if (CCellData* rec = cells.GetCell(x, y)) {
+                rec->SetHplace(hplace);
+                ++found;
+            }
+        }
+    }
+    return found;
+}
+
+CUndoResult UndoLastEdit(CCellBlock& undo, CEditModel model) {
+    // The present state of the region, spans that reach out of it included.
+    auto current = std::make_unique<CCellBlock>();
+    current->Attach(model.cells, model.hLines, model.vLines, model.sizes);
+    const CCellRect region = SpanHull(model.cells, model.spans, undo.Rect());
+    current->Save(region);
+
+    undo.RestoreInPlace();
+    NormalizeSpans(model.cells, model.hLines, model.vLines, model.spans);
+    const bool widthsChanged = undo.WidthsChanged();
+    undo.CopyFrom(*current);
+    return {region, widthsChanged};
+}
