@@ -41,19 +41,21 @@ void WriteCell(CArchiveWriter& ar, const CCell& cell) {
     // The length field has 16 bits: a longer text is cut on a character boundary so that
     // the length always matches the bytes that follow.
     const std::string_view text = Cp932Truncate(cell.data.text, MAX_TEXT_BYTES);
-    ar.WriteByte(static_cast<std::uint8_t>(cell.col));
-    ar.WriteByte(static_cast<std::uint8_t>(cell.row));
-    ar.WriteWord(static_cast<std::uint16_t>(text.size()));
+    const char head[4] = {static_cast<char>(cell.col), static_cast<char>(cell.row),
+                          static_cast<char>(text.size() & 0xFF),
+                          static_cast<char>(text.size() >> 8)};
+    const char tail[4] = {static_cast<char>(cell.data.colspan),
+                          static_cast<char>(cell.data.rowspan), static_cast<char>(cell.data.hplace),
+                          static_cast<char>(cell.data.vplace)};
+    ar.WriteBytes({head, 4});
     ar.WriteBytes(text);
-    ar.WriteByte(cell.data.colspan);
-    ar.WriteByte(cell.data.rowspan);
-    ar.WriteByte(cell.data.hplace);
-    ar.WriteByte(cell.data.vplace);
+    ar.WriteBytes({tail, 4});
 }
 
 void WriteCells(CArchiveWriter& ar, const CCellArray& cells) {
     // One walk over the slots: the records go to a side buffer until their count is known.
     std::string records;
+    records.reserve(static_cast<std::size_t>(cells.Count()) * 16);
     CArchiveWriter side(records);
     int count = 0;
     CCell cell;
