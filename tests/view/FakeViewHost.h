@@ -1,9 +1,11 @@
 #pragma once
 
+#include "CellInputData.h"
 #include "RecordingDC.h"
 #include "ViewHost.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -108,4 +110,39 @@ public:
     void Invalidate(bool erase) override { invalidations.push_back(erase); }
     void PostCommand(int id) override { posted.push_back(id); }
     void SetWaitCursor(bool on) override { waitCursor = on; }
+
+    // In-place editor: tests set editorText and editorEndKey as the user would, then end it
+    // through the view. editorRefuses makes the close report text that cannot be stored.
+    bool editorOpen = false;
+    int editorOpens = 0;
+    CRect editorRect;
+    std::string editorText;
+    int editorEndKey = INPLACE_NO_END_KEY;
+    bool editorRefuses = false;
+    std::vector<int> postedKeys;
+    void OpenInPlaceEditor(const CRect& rect, const std::string& text) override {
+        editorOpen = true;
+        ++editorOpens;
+        editorRect = rect;
+        editorText = text;
+        editorEndKey = INPLACE_NO_END_KEY;
+    }
+    bool CloseInPlaceEditor(std::string& text, int& endKey) override {
+        editorOpen = false;
+        text = editorText;
+        endKey = editorEndKey;
+        return !editorRefuses;
+    }
+    void PostKeyDown(int vk) override { postedKeys.push_back(vk); }
+
+    // Text input dialog: cellInputAnswer plays the user (no answer: Cancel); cellInputShown
+    // keeps the members as the last dialog opened with them.
+    std::function<bool(CCellInputData&)> cellInputAnswer;
+    int cellInputRuns = 0;
+    CCellInputData cellInputShown;
+    bool RunCellInputDialog(CCellInputData& data) override {
+        ++cellInputRuns;
+        cellInputShown = data;
+        return cellInputAnswer ? cellInputAnswer(data) : false;
+    }
 };
