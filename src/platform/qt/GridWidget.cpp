@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QStyle>
+#include <QToolTip>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -102,9 +104,11 @@ void CHeaderButton::mousePressEvent(QMouseEvent* e) {
 }
 
 void CHeaderButton::mouseMoveEvent(QMouseEvent* e) {
-    if (e->buttons() == Qt::LeftButton && e->modifiers() == Qt::NoModifier)
-        m_grid.PostHeaderDrag(m_controlId);
     QPushButton::mouseMoveEvent(e);
+    if (e->buttons() == Qt::LeftButton && e->modifiers() == Qt::NoModifier) {
+        m_grid.PostHeaderDrag(m_controlId);
+        e->accept(); // posted here; the grid must not post it again
+    }
 }
 
 void CHeaderButton::mouseReleaseEvent(QMouseEvent* e) {
@@ -117,12 +121,63 @@ CTipScrollBar::CTipScrollBar(CGridWidget& grid, int controlId, Qt::Orientation o
                              QWidget* parent)
     : QScrollBar(orientation, parent), m_grid(grid), m_controlId(controlId) {
     setFocusPolicy(Qt::NoFocus);
+    setToolTip(QStringLiteral("nScPos"));
+    // The view moves the grid when the thumb is released, not while it is dragged.
+    setTracking(false);
+    // The bar's own menu would set positions behind the view's back.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    connect(this, &QAbstractSlider::actionTriggered, this, [this](int a) { OnAction(a); });
+    connect(this, &QAbstractSlider::sliderMoved, this,
+            [this](int pos) { Request(SB_THUMBTRACK, pos); });
+}
+
+void CTipScrollBar::OnAction(int action) {
+    int code;
+    switch (action) {
+    case SliderSingleStepSub:
+        code = SB_LINEUP;
+        break;
+    case SliderSingleStepAdd:
+        code = SB_LINEDOWN;
+        break;
+    case SliderPageStepSub:
+        code = SB_PAGEUP;
+        break;
+    case SliderPageStepAdd:
+        code = SB_PAGEDOWN;
+        break;
+    case SliderToMinimum:
+        code = SB_TOP;
+        break;
+    case SliderToMaximum:
+        code = SB_BOTTOM;
+        break;
+    case SliderMove:
+        if (isSliderDown())
+            return;
+        code = SB_THUMBPOSITION; // the thumb released, or the wheel
+        break;
+    default:
+        return;
+    }
+    Request(code, sliderPosition());
+    // The slider applies its pending position after this signal; make it the view's.
+    setSliderPosition(value());
+}
+
+void CTipScrollBar::Request(int code, int pos) {
+    if (m_controlId == IDC_HSCROLL)
+        m_grid.View().OnHScroll(code, pos);
+    else
+        m_grid.View().OnVScroll(code, pos);
 }
 
 void CTipScrollBar::mouseMoveEvent(QMouseEvent* e) {
-    if (e->buttons() == Qt::LeftButton && e->modifiers() == Qt::NoModifier)
-        m_grid.PostHeaderDrag(m_controlId);
     QScrollBar::mouseMoveEvent(e);
+    if (e->buttons() == Qt::LeftButton && e->modifiers() == Qt::NoModifier) {
+        m_grid.PostHeaderDrag(m_controlId);
+        e->accept(); // posted here; the grid must not post it again
+    }
 }
 
 void CTipScrollBar::mouseReleaseEvent(QMouseEvent* e) {
@@ -138,6 +193,9 @@ CGridWidget::CGridWidget(CMyView& view, QWidget* parent)
     m_image.fill(Qt::white);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    // Every move reaches the view, also without a button: the first one after the context
+    // menu closed is ignored.
+    setMouseTracking(true);
     m_view.SetHost(this);
     m_view.OnInitialUpdate();
 }
@@ -242,7 +300,17 @@ void CGridWidget::mousePressEvent(QMouseEvent* e) {
 
 void CGridWidget::mouseMoveEvent(QMouseEvent* e) {
     const QPoint p = e->position().toPoint();
-    m_view.OnMouseMove(p.x(), p.y(), MouseFlags(e->buttons(), e->modifiers()));
+    const int flags = MouseFlags(e->buttons(), e->modifiers());
+    m_view.OnMouseMove(p.x(), p.y(), flags);
+    // The grid holds the mouse while its button is down, so a drag over a header button or
+    // a scroll bar is posted for them, as their own moves would be.
+    if (flags == MK_LBUTTON) {
+        QWidget* child = childAt(p);
+        if (auto* header = dynamic_cast<CHeaderButton*>(child))
+            PostHeaderDrag(header->ControlId());
+        else if (auto* bar = dynamic_cast<CTipScrollBar*>(child))
+            PostHeaderDrag(bar->ControlId());
+    }
     QWidget::mouseMoveEvent(e);
 }
 
@@ -253,9 +321,46 @@ void CGridWidget::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void CGridWidget::contextMenuEvent(QContextMenuEvent* e) {
+    if (e->reason() != QContextMenuEvent::Mouse) {
+        // The menu key: the menu opens near the client corner.
+        m_view.ShowContextMenuAtCorner();
+        return;
+    }
     m_view.OnContextMenu();
     if (m_contextMenu)
         m_contextMenu(e->globalPos());
+}
+
+void CGridWidget::wheelEvent(QWheelEvent* e) {
+    // The wheel scrolls rows, with Shift (or sideways) columns: a thumb position request
+    // of the usual number of lines per notch.
+    const QPoint d = e->angleDelta();
+    const bool sideways = (e->modifiers() & Qt::ShiftModifier) || std::abs(d.x()) > std::abs(d.y());
+    m_wheelRest += sideways && d.x() != 0 ? d.x() : d.y();
+    const int notches = m_wheelRest / QWheelEvent::DefaultDeltasPerStep;
+    e->accept();
+    if (notches == 0)
+        return;
+    m_wheelRest -= notches * QWheelEvent::DefaultDeltasPerStep;
+    const int lines = notches * QApplication::wheelScrollLines();
+    if (sideways)
+        m_view.OnHScroll(SB_THUMBPOSITION, GetScrollPos(ScrollBarKind::Horizontal) - lines);
+    else
+        m_view.OnVScroll(SB_THUMBPOSITION, GetScrollPos(ScrollBarKind::Vertical) - lines);
+}
+
+void CGridWidget::ShowContextMenu(CPoint client) {
+    if (m_contextMenu)
+        m_contextMenu(mapToGlobal(QPoint(client.x, client.y)));
+}
+
+void CGridWidget::ShowScrollTip(ScrollBarKind kind, const std::string& utf8) {
+    CTipScrollBar* bar = ScrollBar(kind);
+    if (!bar)
+        return;
+    const QString text = QString::fromStdString(utf8);
+    bar->setToolTip(text);
+    QToolTip::showText(QCursor::pos(), text, bar);
 }
 
 void CGridWidget::PostHeaderDrag(int controlId) {

@@ -34,7 +34,9 @@ private:
 };
 
 // Scroll bar of the grid; posts WM_HEADER_DRAG while dragged with the left button held and
-// forwards the release, like a header button.
+// forwards the release, like a header button. Its arrows, page clicks, released thumb and the
+// wheel become the view's scroll requests; while the thumb is dragged only the tooltip
+// follows it. The view decides the position.
 class CTipScrollBar : public QScrollBar {
 public:
     CTipScrollBar(CGridWidget& grid, int controlId, Qt::Orientation orientation, QWidget* parent);
@@ -46,6 +48,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    void OnAction(int action);
+    void Request(int code, int pos);
+
     CGridWidget& m_grid;
     int m_controlId;
 };
@@ -103,6 +108,8 @@ public:
     void Invalidate(bool erase) override;
     void PostCommand(int id) override;
     void SetWaitCursor(bool on) override;
+    void ShowContextMenu(CPoint client) override;
+    void ShowScrollTip(ScrollBarKind kind, const std::string& utf8) override;
 
 protected:
     bool event(QEvent* e) override;
@@ -113,6 +120,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
 
 private:
     void DrawPending();
@@ -124,6 +132,7 @@ private:
     bool m_needsErase = true;
     bool m_inDraw = false;
     int m_waitCursorDepth = 0;
+    int m_wheelRest = 0; // wheel turns of less than a notch
     CHeaderButton* m_corner = nullptr;
     std::array<CHeaderButton*, 250> m_colHeaders{};
     std::array<CHeaderButton*, 250> m_rowHeaders{};
