@@ -11,6 +11,7 @@
 #include "SplashWindow.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -137,6 +138,18 @@ private slots:
         QCOMPARE(items[11]->property("brindleCommand").toInt(), ID_LINE_PALETTE);
         QVERIFY(items[8]->menu() && items[9]->menu() && items[12]->menu());
         QCOMPARE(items[12]->menu()->actions().size(), 2);
+
+        // A right click on the grid pops the same menu up.
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(120, 60),
+                                frame->Grid()->mapToGlobal(QPoint(120, 60)));
+        QApplication::sendEvent(frame->Grid(), &event);
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr);
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QCOMPARE(popup->actions().size(), 13);
+        QCOMPARE(popup->actions()[0]->property("brindleCommand").toInt(), ID_CELL_INPUT);
+        popup->close();
     }
 
     void opensTheFileNamedOnTheCommandLine() {
