@@ -329,6 +329,30 @@ private slots:
         QVERIFY(m_view->m_source.find("x\ny") != std::string::npos);
     }
 
+    void unreadableBytesAreShownReadOnlyAndKeptAsTheyAre() {
+        CCellData d;
+        d.text = "x\x85\x40y"; // not a code page 932 character
+        m_doc->m_cells.SetCell(1, 1, d);
+        const QString out = Path("raw.tex");
+        m_files.AnswerPath(out.toStdString());
+        CModalScript script;
+        Generate(script, [this](CSourcePreviewDlg* p) {
+            QTRY_COMPARE(m_box.shown.size(), size_t(1));
+            QCOMPARE(m_box.shown[0].text, std::string(kMsgPreviewUnreadable));
+            QVERIFY(p->m_edit->isReadOnly());
+            QVERIFY(p->m_edit->toPlainText().contains(QString::fromUtf8("x\xEF\xBF\xBDy")));
+            p->m_save->click();
+        });
+        script.Then<COutputMethodDlg>([](COutputMethodDlg* p) {
+            p->m_method->button(1)->click();
+            p->accept();
+        });
+        m_view->OnGenerate();
+        QVERIFY(script.Done());
+        QCOMPARE(ReadFile(out), m_view->m_source);
+        QVERIFY(m_view->m_source.find("x\x85\x40y") != std::string::npos);
+    }
+
     void textCodePage932CannotHoldIsRefused() {
         CModalScript script;
         Generate(script, [](CSourcePreviewDlg* d) {
