@@ -111,6 +111,13 @@ public:
     void PostCommand(int id) override { posted.push_back(id); }
     void SetWaitCursor(bool on) override { waitCursor = on; }
 
+    std::vector<CPoint> contextMenus; // client points the menu opened at
+    std::vector<std::string> scrollTips;
+    void ShowContextMenu(CPoint client) override { contextMenus.push_back(client); }
+    void ShowScrollTip(ScrollBarKind, const std::string& utf8) override {
+        scrollTips.push_back(utf8);
+    }
+
     // In-place editor: tests set editorText and editorEndKey as the user would, then end it
     // through the view. editorRefuses makes the close report text that cannot be stored.
     bool editorOpen = false;
