@@ -14,10 +14,10 @@ TEST(ParseSpanCount, AcceptsIntegersFrom1To250) {
         int value;
     };
     const Case cases[] = {
-        {"1", true, 1},     {"250", true, 250}, {" 7 ", true, 7},  {"+3", true, 3},
-        {"007", true, 7},   {"0", false, 0},    {"251", false, 0}, {"-1", false, 0},
-        {"", false, 0},     {"  ", false, 0},   {"3x", false, 0},  {"x3", false, 0},
-        {"1 2", false, 0},  {"2.5", false, 0},  {"99999999999", false, 0},
+        {"1", true, 1},    {"250", true, 250}, {" 7 ", true, 7},          {"+3", true, 3},
+        {"007", true, 7},  {"0", false, 0},    {"251", false, 0},         {"-1", false, 0},
+        {"", false, 0},    {"  ", false, 0},   {"3x", false, 0},          {"x3", false, 0},
+        {"1 2", false, 0}, {"2.5", false, 0},  {"99999999999", false, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -175,7 +175,7 @@ TEST_F(ViewEditTest, UndoDisabledOnceContentsAreReplaced) {
     const std::string sample = std::string(BRINDLE_TEST_DATA) + "/document/sample.brd";
     struct Case {
         const char* name;
-        bool open; // Open a file, else New
+        bool open;       // Open a file, else New
         bool paintFirst; // the view learns it at its paint, else at its update
     };
     for (const Case& c : {Case{"open, update", true, false}, Case{"open, paint", true, true},
@@ -333,8 +333,8 @@ TEST_F(ViewEditTest, PlacementCommands) {
         int id;
         int hplace;
     };
-    for (const Case& c : {Case{ID_ALIGN_LEFT, 0}, Case{ID_ALIGN_CENTER, 1},
-                          Case{ID_ALIGN_RIGHT, 2}}) {
+    for (const Case& c :
+         {Case{ID_ALIGN_LEFT, 0}, Case{ID_ALIGN_CENTER, 1}, Case{ID_ALIGN_RIGHT, 2}}) {
         SCOPED_TRACE(c.id);
         Cells().DeleteAll();
         m_doc.SetModifiedFlag(false);

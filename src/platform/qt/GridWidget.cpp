@@ -1,12 +1,17 @@
 #include "GridWidget.h"
 
+#include "CellInputDlg.h"
+#include "Cp932Text.h"
+#include "InPlaceEdit.h"
 #include "InputCodes.h"
 #include "MyView.h"
+#include "QtMessageBox.h"
 #include "Resource.h"
 #include "TextCodec.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -196,11 +201,18 @@ CGridWidget::CGridWidget(CMyView& view, QWidget* parent)
     // Every move reaches the view, also without a button: the first one after the context
     // menu closed is ignored.
     setMouseTracking(true);
+    // Input methods talk to the grid until the in-place editor takes over.
+    setAttribute(Qt::WA_InputMethodEnabled);
     m_view.SetHost(this);
     m_view.OnInitialUpdate();
 }
 
 CGridWidget::~CGridWidget() {
+    if (m_inPlace) {
+        m_inPlace->onFocusLost = nullptr;
+        delete m_inPlace;
+        m_inPlace = nullptr;
+    }
     m_dc.End();
     if (m_view.GetHost() == this)
         m_view.SetHost(nullptr);
@@ -282,9 +294,12 @@ void CGridWidget::keyPressEvent(QKeyEvent* e) {
         return;
     const QString text = e->text();
     if (!ctrl && !text.isEmpty() && text.at(0).isPrint()) {
-        if (const auto cp932 = Utf8ToCp932(text.toStdString()))
-            if (m_view.OnChar(*cp932))
-                return;
+        const auto cp932 = Utf8ToCp932(text.toStdString());
+        if (cp932 && m_view.OnChar(*cp932, ctrl))
+            return;
+        if (!cp932)
+            QToolTip::showText(mapToGlobal(QPoint(CMyView::GRID_LEFT, CMyView::GRID_TOP)),
+                               QString::fromUtf8(kMsgCharNotCp932).arg(text), this);
     }
     QWidget::keyPressEvent(e);
 }
@@ -530,5 +545,98 @@ void CGridWidget::SetWaitCursor(bool on) {
     } else if (m_waitCursorDepth > 0) {
         QApplication::restoreOverrideCursor();
         --m_waitCursorDepth;
+    }
+}
+
+void CGridWidget::OpenInPlaceEditor(const CRect& rect, const std::string& text) {
+    if (m_inPlace) {
+        m_inPlace->onFocusLost = nullptr;
+        m_inPlace->hide();
+        m_inPlace->deleteLater();
+    }
+    auto* edit = new CInPlaceEdit(this);
+    edit->setGeometry(ToQRect(rect));
+    if (!text.empty())
+        edit->setText(Cp932ToQString(text));
+    edit->end(false);
+    edit->onFocusLost = [this] { m_view.OnInPlaceEditKillFocus(); };
+    m_inPlace = edit;
+    edit->show();
+    edit->setFocus(Qt::OtherFocusReason);
+}
+
+bool CGridWidget::CloseInPlaceEditor(std::string& text, int& endKey) {
+    text.clear();
+    endKey = INPLACE_NO_END_KEY;
+    CInPlaceEdit* edit = m_inPlace;
+    m_inPlace = nullptr;
+    if (!edit)
+        return false;
+    edit->onFocusLost = nullptr;
+    endKey = edit->m_endKey;
+    std::optional<std::string> cp932;
+    if (endKey != VK_ESCAPE)
+        cp932 = edit->Cp932Text();
+    if (edit->hasFocus())
+        setFocus(Qt::OtherFocusReason);
+    edit->hide();
+    edit->deleteLater();
+    if (endKey == VK_ESCAPE)
+        return true;
+    if (!cp932)
+        return false;
+    text = std::move(*cp932);
+    return true;
+}
+
+void CGridWidget::PostKeyDown(int vk) {
+    QMetaObject::invokeMethod(
+        this, [this, vk] { m_view.OnKeyDown(vk, false, false); }, Qt::QueuedConnection);
+}
+
+bool CGridWidget::RunCellInputDialog(CCellInputData& members) {
+    if (m_cellInputRunner)
+        return m_cellInputRunner(members);
+    CQtMessageBox messages(window());
+    CCellInputDlg dialog(members, messages, window());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void CGridWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) {
+        QWidget::mouseDoubleClickEvent(e);
+        return;
+    }
+    setFocus(Qt::MouseFocusReason);
+    const QPoint p = e->position().toPoint();
+    m_view.OnLButtonDblClk(p.x(), p.y(), MouseFlags(e->buttons(), e->modifiers()));
+}
+
+void CGridWidget::inputMethodEvent(QInputMethodEvent* e) {
+    if (!m_inPlace) {
+        if (e->preeditString().isEmpty() && e->commitString().isEmpty()) {
+            QWidget::inputMethodEvent(e);
+            return;
+        }
+        m_view.OnImeStartComposition();
+    }
+    if (m_inPlace) {
+        QInputMethodEvent forwarded(e->preeditString(), e->attributes());
+        forwarded.setCommitString(e->commitString(), e->replacementStart(),
+                                  e->replacementLength());
+        QCoreApplication::sendEvent(m_inPlace, &forwarded);
+    }
+    e->accept();
+}
+
+QVariant CGridWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
+    switch (query) {
+    case Qt::ImEnabled:
+        return true;
+    case Qt::ImCursorRectangle:
+        // The candidate window opens by the selection, where the editor will be.
+        return ToQRect(m_view.InPlaceEditRect());
+    default:
+        return QWidget::inputMethodQuery(query);
     }
 }

@@ -13,6 +13,7 @@
 
 class CMyView;
 class CGridWidget;
+class CInPlaceEdit;
 
 // Header button: a push button that marks itself and posts its control id on a left press,
 // posts WM_HEADER_DRAG while dragged with the left button, and forwards the release.
@@ -111,6 +112,17 @@ public:
     void ShowContextMenu(CPoint client) override;
     void ShowScrollTip(ScrollBarKind kind, const std::string& utf8) override;
 
+    // Text entry: the in-place editor while it is open, and the text input dialog, which
+    // runs modally unless a runner (a test) answers it.
+    CInPlaceEdit* InPlaceEditor() const { return m_inPlace; }
+    void SetCellInputRunner(std::function<bool(CCellInputData&)> runner) {
+        m_cellInputRunner = std::move(runner);
+    }
+    void OpenInPlaceEditor(const CRect& rect, const std::string& text) override;
+    bool CloseInPlaceEditor(std::string& text, int& endKey) override;
+    void PostKeyDown(int vk) override;
+    bool RunCellInputDialog(CCellInputData& members) override;
+
 protected:
     bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
@@ -121,6 +133,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    // An input method composition opens the in-place editor and goes on in it.
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 private:
     void DrawPending();
@@ -140,4 +156,6 @@ private:
     CTipScrollBar* m_vScroll = nullptr;
     std::function<void(const QPoint&)> m_contextMenu;
     std::function<void(int)> m_router;
+    CInPlaceEdit* m_inPlace = nullptr;
+    std::function<bool(CCellInputData&)> m_cellInputRunner;
 };
