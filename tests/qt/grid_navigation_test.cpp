@@ -1,0 +1,204 @@
+// Real key, mouse, wheel and scroll bar events on the grid widget reach the view's cursor and
+// scrolling logic.
+
+#include "FakePlatform.h"
+#include "FileTypeQuestion.h"
+#include "GridWidget.h"
+#include "MainWindow.h"
+#include "MyDoc.h"
+#include "MyView.h"
+#include "Resource.h"
+#include "SplashWindow.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+class CCsvAnswer : public IFileTypeQuestion {
+public:
+    bool AskCsv() override { return true; }
+};
+
+// Columns 100 wide, rows 40 high: the centre of cell (c, r) is at (100 c, 5 + 40 r).
+QPoint Centre(int c, int r) {
+    return {100 * c, 5 + 40 * r};
+}
+
+void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button,
+               Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QMouseEvent e(type, QPointF(pos), w->mapToGlobal(QPointF(pos)), button, buttons, modifiers);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+} // namespace
+
+class GridNavigationTest : public QObject {
+    Q_OBJECT
+
+    CFakeMessageBox m_box;
+    CFakeFileDialog m_dialog;
+    CCsvAnswer m_fileType;
+    std::unique_ptr<CMyDoc> m_doc;
+    std::unique_ptr<CMyView> m_view;
+    std::unique_ptr<CGridWidget> m_grid;
+    std::vector<QPoint> m_menus;
+
+    CGridSelection& Sel() { return m_view->m_selection; }
+    QRect SelRect() {
+        const CCellRect r = Sel().Normalized();
+        return QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom));
+    }
+
+private slots:
+    void init() {
+        m_doc = std::make_unique<CMyDoc>(m_box, m_dialog, m_fileType);
+        m_view = std::make_unique<CMyView>(*m_doc);
+        m_grid = std::make_unique<CGridWidget>(*m_view);
+        m_grid->SetCommandRouter([](int) {});
+        m_menus.clear();
+        m_grid->SetContextMenuHandler([this](const QPoint& p) { m_menus.push_back(p); });
+        m_grid->resize(700, 420);
+        m_grid->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_grid.get()));
+        m_grid->Image();
+    }
+    void cleanup() {
+        m_grid.reset();
+        m_view.reset();
+        m_doc.reset();
+    }
+
+    void shiftRightExtendsAndAPlainArrowCollapses() {
+        QTest::mouseClick(m_grid.get(), Qt::LeftButton, Qt::NoModifier, Centre(2, 2));
+        QCOMPARE(SelRect(), QRect(QPoint(2, 2), QPoint(2, 2)));
+        QTest::keyPress(m_grid.get(), Qt::Key_Shift, Qt::ShiftModifier);
+        QTest::keyClick(m_grid.get(), Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(m_grid.get(), Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyRelease(m_grid.get(), Qt::Key_Shift);
+        QCOMPARE(SelRect(), QRect(QPoint(2, 2), QPoint(4, 2)));
+        QCOMPARE(m_view->CellIndicatorText(), std::string("( 2, 2)-( 4, 2)"));
+        QCOMPARE(m_grid->Image().pixel(Centre(3, 2)), qRgb(0, 0, 0));
+        QTest::keyClick(m_grid.get(), Qt::Key_Down);
+        QCOMPARE(SelRect(), QRect(QPoint(4, 3), QPoint(4, 3)));
+        QCOMPARE(m_grid->Image().pixel(Centre(3, 2)), qRgb(255, 255, 255));
+        // Tab stays in the grid as a cursor key.
+        QTest::keyClick(m_grid.get(), Qt::Key_Tab);
+        QCOMPARE(SelRect(), QRect(QPoint(5, 3), QPoint(5, 3)));
+    }
+
+    void dragSelectsAndContinuesOverTheColumnHeaders() {
+        QWidget* w = m_grid.get();
+        SendMouse(w, QEvent::MouseButtonPress, Centre(3, 5), Qt::LeftButton, Qt::LeftButton);
+        SendMouse(w, QEvent::MouseMove, Centre(4, 6), Qt::NoButton, Qt::LeftButton);
+        SendMouse(w, QEvent::MouseMove, Centre(5, 7), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(SelRect(), QRect(QPoint(3, 5), QPoint(5, 7)));
+        QVERIFY(m_view->m_dragging);
+        // The grid holds the mouse: a move over a column header steps the cursor up.
+        SendMouse(w, QEvent::MouseMove, QPoint(450, 10), Qt::NoButton, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(Sel().m_cursorRow, 6);
+        QCOMPARE(Sel().m_cursorCol, 5);
+        SendMouse(w, QEvent::MouseButtonRelease, QPoint(450, 10), Qt::LeftButton, Qt::NoButton);
+        QVERIFY(!m_view->m_dragging);
+        // A plain click afterwards selects one cell.
+        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, Centre(1, 1));
+        QCOMPARE(SelRect(), QRect(QPoint(1, 1), QPoint(1, 1)));
+        QVERIFY(!Sel().m_rangeMode);
+    }
+
+    void wheelAndBarsScroll() {
+        QWidget* w = m_grid.get();
+        QWheelEvent down(QPointF(200, 200), w->mapToGlobal(QPointF(200, 200)), QPoint(),
+                         QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                         false);
+        QCoreApplication::sendEvent(w, &down);
+        const int lines = QApplication::wheelScrollLines();
+        QCOMPARE(m_view->m_firstRow, lines);
+        CTipScrollBar* vbar = m_grid->ScrollBar(ScrollBarKind::Vertical);
+        QCOMPARE(vbar->value(), lines);
+        QCOMPARE(Sel().m_cursorRow, lines + 1); // carried into view
+
+        CTipScrollBar* hbar = m_grid->ScrollBar(ScrollBarKind::Horizontal);
+        hbar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(m_view->m_firstCol, 1);
+        QCOMPARE(hbar->value(), 1);
+        hbar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(m_view->m_firstCol, 4);
+        QCOMPARE(hbar->value(), 4);
+        QCOMPARE(m_grid->HeaderButton(HeaderKind::Column, 0)->text(), QString("5"));
+
+        // Dragging the thumb only changes the tooltip; the release scrolls.
+        hbar->setSliderDown(true);
+        hbar->setSliderPosition(50);
+        QCOMPARE(hbar->toolTip(), QString::fromUtf8("列: 51"));
+        QCOMPARE(m_view->m_firstCol, 4);
+        hbar->setSliderDown(false);
+        QCOMPARE(m_view->m_firstCol, 50);
+        QCOMPARE(hbar->value(), 50);
+        QCOMPARE(Sel().m_cursorCol, 51);
+        vbar->setSliderDown(true);
+        vbar->setSliderPosition(9);
+        QCOMPARE(vbar->toolTip(), QString::fromUtf8("行: 10"));
+        vbar->setSliderDown(false);
+        QCOMPARE(m_view->m_firstRow, 9);
+        // The picture matches a full repaint after these scrolls.
+        const QImage scrolled = m_grid->Image().copy();
+        m_grid->Invalidate(true);
+        QCOMPARE(m_grid->Image(), scrolled);
+    }
+
+    void contextMenuKeyAndCtrlPOpenAtTheClientCorner() {
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(300, 300),
+                              m_grid->mapToGlobal(QPoint(300, 300)));
+        QCoreApplication::sendEvent(m_grid.get(), &key);
+        QTest::keyClick(m_grid.get(), Qt::Key_P, Qt::ControlModifier);
+        const QPoint corner = m_grid->mapToGlobal(QPoint(15, 15));
+        QCOMPARE(m_menus, (std::vector<QPoint>{corner, corner}));
+        QVERIFY(m_view->m_ignoreNextMove);
+        // The next move, even without a button, clears it.
+        SendMouse(m_grid.get(), QEvent::MouseMove, Centre(2, 2), Qt::NoButton, Qt::NoButton);
+        QVERIFY(!m_view->m_ignoreNextMove);
+    }
+
+    // Holding Down from row 1 to row 250 in the main window of the default size.
+    void holdingDownThroughTheTable() {
+        delete g_pSplashWnd;
+        CSplashWnd::EnableSplash(false);
+        CFakeMessageBox box;
+        CFakeFileDialog dialog;
+        CFakeFileTypeQuestion fileType;
+        CMainFrame frame(box, dialog, fileType);
+        QVERIFY(frame.Start({}));
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        CGridWidget* grid = frame.Grid();
+        grid->Image();
+        QCoreApplication::processEvents();
+
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < 249; ++i) {
+            QTest::keyClick(grid, Qt::Key_Down);
+            QCoreApplication::processEvents(); // the repaint of each step
+        }
+        const double perKey = timer.nsecsElapsed() / 1e6 / 249;
+        qInfo("Down key, grid %dx%d: %.3f ms per key event including its repaint", grid->width(),
+              grid->height(), perKey);
+        QCOMPARE(frame.View().m_selection.m_cursorRow, 250);
+        QCOMPARE(frame.View().m_firstRow, 250 - frame.View().RowPageSize());
+        frame.UpdateCommandUi();
+        QCOMPARE(frame.m_cellPane->text(), QStringLiteral("( 1,250)"));
+        // The picture after all the strip repaints equals a full repaint.
+        const QImage scrolled = grid->Image().copy();
+        grid->Invalidate(true);
+        QCOMPARE(grid->Image(), scrolled);
+        frame.Document().SetModifiedFlag(false);
+    }
+};
+
+QTEST_MAIN(GridNavigationTest)
+#include "grid_navigation_test.moc"
