@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,10 @@ struct SheetCase {
     std::function<void(Sheet&)> user;
     std::function<void(COptionsRecord&)> expect; // changes to the stored record
 };
+
+void PrintTo(const SheetCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SheetSemantics : public ::testing::TestWithParam<SheetCase> {};
 

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -178,6 +179,10 @@ struct SaveCase {
     const char* message; // expected message ({path} and nothing else is replaced); null: none
     bool closes;
 };
+
+void PrintTo(const SaveCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SaveFlow : public GenerateTest, public ::testing::WithParamInterface<SaveCase> {};
 
