@@ -64,8 +64,8 @@ void CQtGenerateDialogs::RunPreview(CSourcePreviewData& data,
 }
 
 bool CQtGenerateDialogs::RunOutputMethod(COutputMethodData& data) {
-    COutputMethodDlg dialog(data, m_messageBox,
-                            QApplication::activeModalWidget() ? QApplication::activeModalWidget()
-                                                              : Owner());
+    // Modal to the preview that asked for it.
+    QWidget* parent = QApplication::activeModalWidget();
+    COutputMethodDlg dialog(data, m_messageBox, parent ? parent : Owner());
     return dialog.exec() == QDialog::Accepted;
 }

@@ -19,7 +19,7 @@ CSourcePreviewDlg::CSourcePreviewDlg(CSourcePreviewData& preview, IClipboard& cl
     : QDialog(parent), m_data(preview), m_clipboard(clipboard), m_messages(messages),
       m_saveFunction(std::move(save)) {
     setWindowTitle(QString::fromUtf8("產生之原始碼之預視與編輯"));
-    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinMaxButtonsHint);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     m_group = new QGroupBox(QString::fromUtf8("產生原始碼"), this);
