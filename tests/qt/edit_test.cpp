@@ -171,6 +171,14 @@ private slots:
         Editor()->insert(QString::fromUtf8("\xE2\x82\xAC")); // the euro sign
         QCOMPARE(Editor()->text(), QString("a"));
         Editor()->insert(QString::fromUtf8("\xE2\x91\xA0")); // circled one: in code page 932
+        // "a", the circled one and 32766 double-byte characters fill 65535 bytes; one more
+        // byte is refused.
+        Editor()->insert(QString(32766, QChar(0x3042)));
+        QCOMPARE(Editor()->text().size(), 32768);
+        Editor()->insert(QString("x"));
+        QCOMPARE(Editor()->text().size(), 32768);
+        Editor()->setSelection(2, 32766);
+        Editor()->del();
         QTest::keyClick(Focus(), Qt::Key_Return);
         QVERIFY(Cell(1, 1));
         QCOMPARE(Cell(1, 1)->text, std::string("a\x87\x40"));
@@ -284,6 +292,7 @@ private slots:
             {"empty", "", "1", "t", kMsgSpanCountRange},
             {"not in code page 932", "1", "1", QString::fromUtf8("\xE2\x82\xAC"), nullptr},
             {"more than the room", "10", "250", "t", nullptr},
+            {"longer than a cell holds", "1", "1", QString(32768, QChar(0x3042)), kMsgTextTooLong},
         };
         for (const Case& c : cases) {
             CCellInputData data;
