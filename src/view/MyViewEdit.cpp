@@ -16,6 +16,15 @@ bool IsLoneLeadByte(const std::string& c) {
     return (b >= 129 && b <= 159) || (b >= 224 && b <= 252);
 }
 
+// Saves r into the undo block with the busy cursor shown.
+void SaveForUndo(IViewHost* host, CCellBlock& undo, const CCellRect& r) {
+    if (host)
+        host->SetWaitCursor(true);
+    undo.Save(r);
+    if (host)
+        host->SetWaitCursor(false);
+}
+
 } // namespace
 
 bool CMyView::IsInPlaceEditorOpen() const {
@@ -64,7 +73,7 @@ void CMyView::OnInPlaceEditKillFocus() {
     if (endKey == VK_ESCAPE || !stored)
         return;
 
-    m_undoBlock.Save(hull);
+    SaveForUndo(m_host, m_undoBlock, hull);
     PlaceSpan(*m_cells, m_spanMap, sel, InPlaceRecord(text, sel));
     m_doc.SetModifiedFlag(true);
     RefreshRegion(hull.left, hull.top, hull.right, hull.bottom);
@@ -107,7 +116,7 @@ void CMyView::OnCellInput() {
     // The hull before anything is deleted, so spans reaching out of the block come back
     // with undo.
     const CCellRect hull = SpanHull(*m_cells, m_spanMap, block);
-    m_undoBlock.Save(hull);
+    SaveForUndo(m_host, m_undoBlock, hull);
     PlaceSpan(*m_cells, m_spanMap, block, CellInputRecord(m_cellInput, sel.left, sel.top));
     m_selection.m_rangeMode = false;
     m_doc.SetModifiedFlag(true);
@@ -119,7 +128,7 @@ void CMyView::OnAlign(int hplace) {
         return;
     EndInPlaceEditor();
     const CCellRect sel = m_selection.Normalized();
-    m_undoBlock.Save(sel);
+    SaveForUndo(m_host, m_undoBlock, sel);
     if (SetHorizontalPlacement(*m_cells, sel, hplace) > 0)
         m_doc.SetModifiedFlag(true);
     if (m_host)
