@@ -72,6 +72,14 @@ public:
     void Invalidate(bool) override {}
     void PostCommand(int) override {}
     void SetWaitCursor(bool) override {}
+    // The in-place editor hands back what it opened with.
+    std::string editorText;
+    void OpenInPlaceEditor(const CRect&, const std::string& text) override { editorText = text; }
+    bool CloseInPlaceEditor(std::string& text, int& endKey) override {
+        text = editorText;
+        endKey = INPLACE_NO_END_KEY;
+        return true;
+    }
 };
 
 class CQuietBox : public IMessageBox {
@@ -142,6 +150,27 @@ void BM_RepaintAfterOpen(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RepaintAfterOpen)->Unit(benchmark::kMicrosecond);
+
+// One undo (each run redoes the previous one) of a region of n x n cells of the full table:
+// the temporary block, the restore, span normalisation and the region's refresh.
+void BM_UndoRegion(benchmark::State& state) {
+    CSetup s;
+    const int n = static_cast<int>(state.range(0));
+    s.view->UndoBlock().Save(1, 1, n, n);
+    for (auto _ : state)
+        s.view->OnEditUndo();
+}
+BENCHMARK(BM_UndoRegion)->Arg(1)->Arg(20)->Arg(250)->Unit(benchmark::kMicrosecond);
+
+// Typing one character over a cell of the full table and ending the editor.
+void BM_TypeIntoCell(benchmark::State& state) {
+    CSetup s;
+    for (auto _ : state) {
+        s.view->OnChar("x");
+        s.view->OnInPlaceEditKillFocus();
+    }
+}
+BENCHMARK(BM_TypeIntoCell)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
