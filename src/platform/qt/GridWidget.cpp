@@ -399,9 +399,10 @@ int CGridWidget::GetScrollBarSize() const {
 IDeviceContext& CGridWidget::GetClientDC() {
     if (!m_inDraw) {
         // Drawing outside a paint: make sure the image holds the current picture first,
-        // then show what is drawn.
+        // then show what is drawn. The view draws only inside the grid area, so the header
+        // buttons and bars need no repaint.
         DrawPending();
-        update();
+        update(ToQRect(m_view.GridArea()));
     }
     m_dc.Reset();
     return m_dc;
@@ -563,6 +564,7 @@ void CGridWidget::OpenInPlaceEditor(const CRect& rect, const std::string& text) 
     m_inPlace = edit;
     edit->show();
     edit->setFocus(Qt::OtherFocusReason);
+    qApp->installEventFilter(this);
 }
 
 bool CGridWidget::CloseInPlaceEditor(std::string& text, int& endKey) {
@@ -572,6 +574,7 @@ bool CGridWidget::CloseInPlaceEditor(std::string& text, int& endKey) {
     m_inPlace = nullptr;
     if (!edit)
         return false;
+    qApp->removeEventFilter(this);
     edit->onFocusLost = nullptr;
     endKey = edit->m_endKey;
     std::optional<std::string> cp932;
@@ -639,4 +642,16 @@ QVariant CGridWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
     default:
         return QWidget::inputMethodQuery(query);
     }
+}
+
+bool CGridWidget::eventFilter(QObject* watched, QEvent* e) {
+    const QEvent::Type type = e->type();
+    if (m_inPlace && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+                      type == QEvent::Wheel)) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget != m_inPlace && !m_inPlace->isAncestorOf(widget) &&
+            (widget == this || isAncestorOf(widget)))
+            m_view.EndInPlaceEditor();
+    }
+    return QWidget::eventFilter(watched, e);
 }
