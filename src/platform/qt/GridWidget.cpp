@@ -564,7 +564,6 @@ void CGridWidget::OpenInPlaceEditor(const CRect& rect, const std::string& text) 
     m_inPlace = edit;
     edit->show();
     edit->setFocus(Qt::OtherFocusReason);
-    qApp->installEventFilter(this);
 }
 
 bool CGridWidget::CloseInPlaceEditor(std::string& text, int& endKey) {
@@ -574,7 +573,6 @@ bool CGridWidget::CloseInPlaceEditor(std::string& text, int& endKey) {
     m_inPlace = nullptr;
     if (!edit)
         return false;
-    qApp->removeEventFilter(this);
     edit->onFocusLost = nullptr;
     endKey = edit->m_endKey;
     std::optional<std::string> cp932;
@@ -642,16 +640,4 @@ QVariant CGridWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
     default:
         return QWidget::inputMethodQuery(query);
     }
-}
-
-bool CGridWidget::eventFilter(QObject* watched, QEvent* e) {
-    const QEvent::Type type = e->type();
-    if (m_inPlace && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
-                      type == QEvent::Wheel)) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget != m_inPlace && !m_inPlace->isAncestorOf(widget) &&
-            (widget == this || isAncestorOf(widget)))
-            m_view.EndInPlaceEditor();
-    }
-    return QWidget::eventFilter(watched, e);
 }
