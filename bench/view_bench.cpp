@@ -4,6 +4,7 @@
 #include "DeviceContext.h"
 #include "FileDialog.h"
 #include "FileTypeQuestion.h"
+#include "InputCodes.h"
 #include "MessageBox.h"
 #include "MyDoc.h"
 #include "MyView.h"
@@ -171,6 +172,23 @@ void BM_TypeIntoCell(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TypeIntoCell)->Unit(benchmark::kMicrosecond);
+
+// Holding the Down key through the full table in a 1920 x 1080 window: each key past the
+// last visible row moves the pixels by one row and draws the new row's cells.
+void BM_DownKey(benchmark::State& state) {
+    CSetup s;
+    s.view->OnDraw(s.host.dc);
+    for (auto _ : state) {
+        if (s.view->m_selection.m_cursorRow == MAX_CELLS) {
+            state.PauseTiming();
+            s.view->OnVScroll(SB_THUMBPOSITION, 0);
+            s.view->OnLButtonDown(60, 30, 0);
+            state.ResumeTiming();
+        }
+        s.view->OnKeyDown(VK_DOWN, false, false);
+    }
+}
+BENCHMARK(BM_DownKey)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
