@@ -95,7 +95,7 @@ void CMyView::OnScrollRequest(ScrollBarKind kind, int code, int thumbPos) {
         // Only the tooltip follows the thumb; the grid moves when it is released.
         char text[32];
         std::snprintf(text, sizeof text,
-                      kind == ScrollBarKind::Horizontal ? "\xe5\x88\x97: %d" // "列: %d"
+                      kind == ScrollBarKind::Horizontal ? "\xe5\x88\x97: %d"  // "列: %d"
                                                         : "\xe8\xa1\x8c: %d", // "行: %d"
                       thumbPos + 1);
         m_host->ShowScrollTip(kind, text);

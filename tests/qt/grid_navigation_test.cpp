@@ -121,8 +121,7 @@ private slots:
     void wheelAndBarsScroll() {
         QWidget* w = m_grid.get();
         QWheelEvent down(QPointF(200, 200), w->mapToGlobal(QPointF(200, 200)), QPoint(),
-                         QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                         false);
+                         QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(w, &down);
         const int lines = QApplication::wheelScrollLines();
         QCOMPARE(m_view->m_firstRow, lines);

@@ -336,11 +336,8 @@ TEST_F(NavigationTest, DragOverHeadersAndBarsStepsOneCellPerMove) {
         int firstRow;
     } steps[] = {
         {IDC_COLUMN_HEADER, 3, 5, 4}, // above the top: scrolls up
-        {IDC_COLUMN_HEADER, 3, 4, 3},
-        {IDC_VSCROLL, 4, 4, 3},
-        {IDC_ROW_HEADER, 3, 4, 3},
-        {IDC_HSCROLL, 3, 5, 3},
-        {IDC_CORNER, 3, 5, 3},
+        {IDC_COLUMN_HEADER, 3, 4, 3}, {IDC_VSCROLL, 4, 4, 3}, {IDC_ROW_HEADER, 3, 4, 3},
+        {IDC_HSCROLL, 3, 5, 3},       {IDC_CORNER, 3, 5, 3},
     };
     for (const Step& t : steps) {
         SCOPED_TRACE(t.id);
