@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <memory>
@@ -182,6 +183,35 @@ private slots:
         QTest::keyClick(Focus(), Qt::Key_Return);
         QVERIFY(Cell(1, 1));
         QCOMPARE(Cell(1, 1)->text, std::string("a\x87\x40"));
+    }
+
+    void pressOnAScrollBarOrAWheelTurnEndsTheEditorFirst() {
+        Click(2, 2);
+        QTest::keyClick(m_grid.get(), Qt::Key_S);
+        QVERIFY(Editor());
+        QTest::mouseClick(m_grid->ScrollBar(ScrollBarKind::Vertical), Qt::LeftButton, {},
+                          QPoint(5, 200));
+        QVERIFY(!Editor());
+        QVERIFY(Cell(2, 2));
+        QCOMPARE(Cell(2, 2)->text, std::string("s"));
+
+        Click(3, 2); // the page scrolled: a cell further down
+        const int c = m_view->m_selection.m_cursorCol;
+        const int r = m_view->m_selection.m_cursorRow;
+        QTest::keyClick(m_grid.get(), Qt::Key_W);
+        QVERIFY(Editor());
+        QWheelEvent wheel(QPointF(300, 200), m_grid->mapToGlobal(QPointF(300, 200)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(m_grid.get(), &wheel);
+        QVERIFY(!Editor());
+        QVERIFY(Cell(c, r));
+        QCOMPARE(Cell(c, r)->text, std::string("w"));
+
+        // A grid that goes with the editor open leaves the view without one.
+        QTest::keyClick(m_grid.get(), Qt::Key_G);
+        QVERIFY(m_view->IsInPlaceEditorOpen());
+        m_grid.reset();
+        QVERIFY(!m_view->IsInPlaceEditorOpen());
     }
 
     void ctrlAndControlKeysOpenNothing() {

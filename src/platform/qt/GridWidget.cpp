@@ -209,9 +209,9 @@ CGridWidget::CGridWidget(CMyView& view, QWidget* parent)
 
 CGridWidget::~CGridWidget() {
     if (m_inPlace) {
-        m_inPlace->onFocusLost = nullptr;
-        delete m_inPlace;
-        m_inPlace = nullptr;
+        // The window goes: what the editor holds is dropped, and the view knows it is closed.
+        m_inPlace->m_endKey = VK_ESCAPE;
+        m_view.EndInPlaceEditor();
     }
     m_dc.End();
     if (m_view.GetHost() == this)
@@ -564,6 +564,7 @@ void CGridWidget::OpenInPlaceEditor(const CRect& rect, const std::string& text) 
     m_inPlace = edit;
     edit->show();
     edit->setFocus(Qt::OtherFocusReason);
+    qApp->installEventFilter(this);
 }
 
 bool CGridWidget::CloseInPlaceEditor(std::string& text, int& endKey) {
@@ -573,6 +574,7 @@ bool CGridWidget::CloseInPlaceEditor(std::string& text, int& endKey) {
     m_inPlace = nullptr;
     if (!edit)
         return false;
+    qApp->removeEventFilter(this);
     edit->onFocusLost = nullptr;
     endKey = edit->m_endKey;
     std::optional<std::string> cp932;
@@ -623,8 +625,7 @@ void CGridWidget::inputMethodEvent(QInputMethodEvent* e) {
     }
     if (m_inPlace) {
         QInputMethodEvent forwarded(e->preeditString(), e->attributes());
-        forwarded.setCommitString(e->commitString(), e->replacementStart(),
-                                  e->replacementLength());
+        forwarded.setCommitString(e->commitString(), e->replacementStart(), e->replacementLength());
         QCoreApplication::sendEvent(m_inPlace, &forwarded);
     }
     e->accept();
@@ -640,4 +641,16 @@ QVariant CGridWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
     default:
         return QWidget::inputMethodQuery(query);
     }
+}
+
+bool CGridWidget::eventFilter(QObject* watched, QEvent* e) {
+    const QEvent::Type type = e->type();
+    if (m_inPlace && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+                      type == QEvent::Wheel)) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget != m_inPlace && !m_inPlace->isAncestorOf(widget) &&
+            (widget == this || isAncestorOf(widget)))
+            m_view.EndInPlaceEditor();
+    }
+    return QWidget::eventFilter(watched, e);
 }

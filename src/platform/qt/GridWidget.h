@@ -137,6 +137,9 @@ protected:
     // An input method composition opens the in-place editor and goes on in it.
     void inputMethodEvent(QInputMethodEvent* e) override;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    // While the in-place editor is open: a press or a wheel turn elsewhere in the grid (a
+    // header button, a scroll bar) ends it first, as a click in the grid does.
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void DrawPending();
