@@ -161,6 +161,9 @@ void CMyView::OnDraw(IDeviceContext& dc) {
 }
 
 bool CMyView::OnCommand(int id) {
+    // Toolbar buttons and shortcuts take no focus from the in-place editor: its text is
+    // stored before any command (Save among them) runs.
+    EndInPlaceEditor();
     switch (id) {
     case ID_CELL_INPUT:
         OnCellInput();

@@ -512,3 +512,16 @@ TEST_F(ViewEditTest, DoubleClick) {
     EXPECT_EQ(View().m_selection.Normalized(), (CCellRect{1, 1, 1, 1}));
     EXPECT_TRUE(m_host.posted.empty());
 }
+
+TEST_F(ViewEditTest, AnyCommandStoresTheEditorsTextFirst) {
+    // A toolbar button or a shortcut (Save, say) leaves the focus in the editor.
+    for (const int id : {ID_FILE_SAVE, ID_VIEW_GRID, ID_ALIGN_LEFT}) {
+        SCOPED_TRACE(id);
+        Cells().DeleteAll();
+        ASSERT_TRUE(View().OnChar("s"));
+        View().OnCommand(id);
+        EXPECT_FALSE(View().IsInPlaceEditorOpen());
+        ASSERT_NE(Cells().GetCell(1, 1), nullptr);
+        EXPECT_EQ(Cells().GetCell(1, 1)->text, "s");
+    }
+}
