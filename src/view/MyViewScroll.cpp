@@ -146,7 +146,15 @@ void CMyView::ScrollTo(IDeviceContext& dc, ScrollBarKind kind, int pos, bool fro
         LayoutColumnHeaders();
     else
         LayoutRowHeaders();
+    // The highlight moved with the pixels: take it away over the whole grid area. The cells
+    // that reach into the strip are then drawn only inside it, so that the moved pixels are
+    // not drawn over a second time (antialiased text would come out darker).
+    if (m_selection.m_highlightShown)
+        InvertSelection(dc, m_selection.m_anchorCol, m_selection.m_anchorRow,
+                        m_selection.m_cursorCol, m_selection.m_cursorRow);
+    dc.SelectClipRect(strip);
     PaintArea(dc, strip);
+    SelectGridClip(dc);
     if (!fromCursor) {
         // The bars carry the cursor along so that it stays visible.
         const int col = horizontal ? std::clamp(m_selection.m_cursorCol, m_firstCol + 1,
