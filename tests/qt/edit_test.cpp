@@ -235,6 +235,20 @@ private slots:
         QTRY_COMPARE(runs, 1);
         QVERIFY(Cell(3, 4));
         QCOMPARE(Cell(3, 4)->text, std::string("dbl"));
+
+        // With the editor open a double-click stores the text and is a single press.
+        QTest::keyClick(m_grid.get(), Qt::Key_E);
+        QVERIFY(Editor());
+        const QPoint at = CellPoint(5, 5);
+        QMouseEvent dbl(QEvent::MouseButtonDblClick, at, m_grid->mapToGlobal(at), Qt::LeftButton,
+                        Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_grid.get(), &dbl);
+        QVERIFY(!Editor());
+        QCOMPARE(Cell(3, 4)->text, std::string("e"));
+        QCOMPARE(m_view->m_selection.m_cursorCol, 5);
+        QCOMPARE(m_view->m_selection.m_cursorRow, 5);
+        QTest::qWait(20);
+        QCOMPARE(runs, 1);
     }
 
     void realDialogAnsweredThroughItsControls() {

@@ -610,9 +610,10 @@ void CGridWidget::mouseDoubleClickEvent(QMouseEvent* e) {
         QWidget::mouseDoubleClickEvent(e);
         return;
     }
-    setFocus(Qt::MouseFocusReason);
+    // The view first, so that with the editor open the double-click is a single press.
     const QPoint p = e->position().toPoint();
     m_view.OnLButtonDblClk(p.x(), p.y(), MouseFlags(e->buttons(), e->modifiers()));
+    setFocus(Qt::MouseFocusReason);
 }
 
 void CGridWidget::inputMethodEvent(QInputMethodEvent* e) {
@@ -647,9 +648,11 @@ bool CGridWidget::eventFilter(QObject* watched, QEvent* e) {
     const QEvent::Type type = e->type();
     if (m_inPlace && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
                       type == QEvent::Wheel)) {
+        // Presses on the grid itself are its own handlers' business.
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget != m_inPlace && !m_inPlace->isAncestorOf(widget) &&
-            (widget == this || isAncestorOf(widget)))
+        const bool child =
+            widget && widget != this && isAncestorOf(widget) && !m_inPlace->isAncestorOf(widget);
+        if (child || (widget == this && type == QEvent::Wheel))
             m_view.EndInPlaceEditor();
     }
     return QWidget::eventFilter(watched, e);
