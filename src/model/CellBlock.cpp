@@ -32,26 +32,39 @@ void CCellBlock::Clear() {
 void CCellBlock::Save(int x1, int y1, int x2, int y2) {
     if (!IsAttached())
         return;
-    m_rect = CCellRect{x1, y1, x2, y2}.Normalized();
-    // Records already in the block are reused rather than freed and allocated again.
-    for (int y = 1; y <= MAX_CELLS; ++y) {
-        for (int x = 1; x <= MAX_CELLS; ++x) {
-            const CCellData* rec = m_rect.Contains(x, y) ? m_srcCells->GetCell(x, y) : nullptr;
-            if (rec)
+    const CCellRect rect = CCellRect{x1, y1, x2, y2}.Normalized();
+    // Everything the block holds lies in m_rect (records and the edges of its cells), so only
+    // that rectangle needs emptying; records inside the new one are reused, not reallocated.
+    if (m_hasContent) {
+        for (int y = m_rect.top; y <= m_rect.bottom; ++y) {
+            for (int x = m_rect.left; x <= m_rect.right; ++x) {
+                if (!rect.Contains(x, y))
+                    m_cells.DeleteCell(x, y);
+                ClearEdges(x, y);
+            }
+        }
+    }
+    m_rect = rect;
+    for (int y = m_rect.top; y <= m_rect.bottom; ++y) {
+        for (int x = m_rect.left; x <= m_rect.right; ++x) {
+            if (const CCellData* rec = m_srcCells->GetCell(x, y))
                 m_cells.SetCell(x, y, *rec);
             else
                 m_cells.DeleteCell(x, y);
+            CopyEdges(*m_srcHLines, *m_srcVLines, x, y, m_hLines, m_vLines, x, y);
         }
     }
-    m_hLines.ClearAll();
-    m_vLines.ClearAll();
-    for (int y = m_rect.top; y <= m_rect.bottom; ++y)
-        for (int x = m_rect.left; x <= m_rect.right; ++x)
-            CopyEdges(*m_srcHLines, *m_srcVLines, x, y, m_hLines, m_vLines, x, y);
     for (int x = m_rect.left; x <= m_rect.right; ++x)
         m_sizes.SetWidth(x, m_srcSizes->GetWidth(x));
     m_widthsChanged = false;
     m_hasContent = true;
+}
+
+void CCellBlock::ClearEdges(int x, int y) {
+    m_hLines.ClearLine(x, y);
+    m_hLines.ClearLine(x, y + 1);
+    m_vLines.ClearLine(y, x);
+    m_vLines.ClearLine(y, x + 1);
 }
 
 void CCellBlock::RestoreInPlace() {
@@ -88,7 +101,8 @@ void CCellBlock::PasteAt(int tx, int ty) {
 }
 
 bool CCellBlock::IsEmpty() const {
-    return !m_hasContent && m_cells.IsEmpty() && m_hLines.IsEmpty() && m_vLines.IsEmpty();
+    // Only Save fills the block and it always sets m_hasContent; Clear empties it all.
+    return !m_hasContent;
 }
 
 void CCellBlock::CopyFrom(CCellBlock& other) {

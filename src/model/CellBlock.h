@@ -38,6 +38,8 @@ public:
     const CCellSize& Sizes() const { return m_sizes; }
 
 private:
+    void ClearEdges(int x, int y);
+
     CCellRect m_rect;
     bool m_hasContent = false;
     bool m_widthsChanged = false;

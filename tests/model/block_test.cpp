@@ -151,3 +151,24 @@ TEST(CellBlock, UndoTwiceRedoes) {
         EXPECT_EQ(m.Text(1, 1), expected);
     }
 }
+
+TEST(CellBlock, SecondSaveLeavesNothingOfTheFirst) {
+    Model m;
+    m.Put(1, 1, "a");
+    m.Put(3, 3, "c");
+    m.h.SetLine(3, 4, LINE_DOUBLE);
+    m.v.SetLine(1, 2, LINE_SINGLE);
+    CCellBlock b;
+    b.Attach(m.cells, m.h, m.v, m.sizes);
+    b.Save(1, 1, 3, 3);
+    m.Put(2, 2, "b");
+    b.Save(2, 2, 2, 2);
+    EXPECT_EQ(b.Cells().Count(), 1);
+    EXPECT_EQ(b.Cells().GetCell(2, 2)->text, "b");
+    EXPECT_TRUE(b.HLines().IsEmpty());
+    EXPECT_TRUE(b.VLines().IsEmpty());
+    // Pasting the block now writes only (2, 2) and its edges.
+    b.PasteAt(10, 10);
+    EXPECT_EQ(m.Text(10, 10), "b");
+    EXPECT_EQ(m.Text(11, 11), "<none>");
+}
