@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -211,15 +214,20 @@ TEST_F(DocFlow, OpenAsksToSaveWithYesAndNo) {
 
 // Saving replaces the file only when the whole new content has been written.
 TEST_F(DocFlow, FailedSaveKeepsTheOldFileAndTheDocument) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not stop root";
     const std::string path = dir.Write("kept.brd", "old content");
     doc.SetPathName(path);
     Edit();
-    ::chmod(dir.Path("").c_str(), 0555);
+    // A file size limit makes the write fail part way, also for root.
+    struct rlimit old {};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tiny = old;
+    tiny.rlim_cur = 16;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
     messageBox.answers = {MsgAnswer::Yes, MsgAnswer::Ok};
     doc.OnFileNew(); // Yes: save, which fails
-    ::chmod(dir.Path("").c_str(), 0755);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
     ASSERT_EQ(messageBox.shown.size(), 2u);
     EXPECT_EQ(messageBox.shown[1].text.rfind("Cannot save the file \"" + path + "\": ", 0), 0u);
     EXPECT_EQ(ReadBytes(path), "old content");
