@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -173,6 +176,23 @@ TEST_F(KeywordInsertFile, UnwritableFolderKeepsTheOldContent) {
     Write(path, "KW");
     fs::permissions(m_dir, fs::perms::owner_write, fs::perm_options::remove);
     EXPECT_EQ(InsertIntoFile(path, "KW", "x").status, COutputStatus::replaceFailed);
+    EXPECT_EQ(Read(path), "KW");
+}
+
+TEST_F(KeywordInsertFile, WriteFailingPartWayKeepsTheOldContent) {
+    const std::string path = Path("doc.tex");
+    Write(path, "KW");
+    // A file size limit makes the rewrite fail part way, also for root.
+    struct rlimit old {};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tiny = old;
+    tiny.rlim_cur = 3;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const COutputResult r = InsertIntoFile(path, "KW", "inserted text");
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(r.status, COutputStatus::replaceFailed);
     EXPECT_EQ(Read(path), "KW");
 }
 
