@@ -1,9 +1,8 @@
 #include "DocTestUtil.h"
 
-#include <gtest/gtest.h>
+#include "FileSizeLimit.h"
 
-#include <csignal>
-#include <sys/resource.h>
+#include <gtest/gtest.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -217,17 +216,13 @@ TEST_F(DocFlow, FailedSaveKeepsTheOldFileAndTheDocument) {
     const std::string path = dir.Write("kept.brd", "old content");
     doc.SetPathName(path);
     Edit();
-    // A file size limit makes the write fail part way, also for root.
-    struct rlimit old {};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tiny = old;
-    tiny.rlim_cur = 16;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    messageBox.answers = {MsgAnswer::Yes, MsgAnswer::Ok};
-    doc.OnFileNew(); // Yes: save, which fails
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    {
+        // A file size limit makes the write fail part way, also for root.
+        CFileSizeLimit limit(16);
+        ASSERT_TRUE(limit.Active());
+        messageBox.answers = {MsgAnswer::Yes, MsgAnswer::Ok};
+        doc.OnFileNew(); // Yes: save, which fails
+    }
     ASSERT_EQ(messageBox.shown.size(), 2u);
     EXPECT_EQ(messageBox.shown[1].text.rfind("Cannot save the file \"" + path + "\": ", 0), 0u);
     EXPECT_EQ(ReadBytes(path), "old content");

@@ -1,9 +1,8 @@
 #include "KeywordInsert.h"
 
-#include <gtest/gtest.h>
+#include "FileSizeLimit.h"
 
-#include <csignal>
-#include <sys/resource.h>
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
@@ -182,16 +181,13 @@ TEST_F(KeywordInsertFile, UnwritableFolderKeepsTheOldContent) {
 TEST_F(KeywordInsertFile, WriteFailingPartWayKeepsTheOldContent) {
     const std::string path = Path("doc.tex");
     Write(path, "KW");
-    // A file size limit makes the rewrite fail part way, also for root.
-    struct rlimit old {};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tiny = old;
-    tiny.rlim_cur = 3;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const COutputResult r = InsertIntoFile(path, "KW", "inserted text");
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    COutputResult r;
+    {
+        // A file size limit makes the rewrite fail part way, also for root.
+        CFileSizeLimit limit(3);
+        ASSERT_TRUE(limit.Active());
+        r = InsertIntoFile(path, "KW", "inserted text");
+    }
     EXPECT_EQ(r.status, COutputStatus::replaceFailed);
     EXPECT_EQ(Read(path), "KW");
 }

@@ -1,11 +1,11 @@
 #include "FileIo.h"
 
+#include "FileSizeLimit.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -48,16 +48,13 @@ TEST(FileIo, FailedWriteLeavesTheOldFile) {
     TempDir dir;
     const std::string file = (dir.path / "t.tex").string();
     std::ofstream(file) << "precious";
-    // A file size limit makes the write fail part way, also for root.
-    struct rlimit old {};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tiny = old;
-    tiny.rlim_cur = 4;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const auto result = AtomicWriteFile(file, "a replacement longer than four bytes");
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    CFileIoResult result;
+    {
+        // A file size limit makes the write fail part way, also for root.
+        CFileSizeLimit limit(4);
+        ASSERT_TRUE(limit.Active());
+        result = AtomicWriteFile(file, "a replacement longer than four bytes");
+    }
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.error.empty());
     std::string back;
