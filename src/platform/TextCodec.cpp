@@ -58,3 +58,51 @@ std::string_view Cp932Truncate(std::string_view s, std::size_t maxBytes) {
     }
     return s.substr(0, i);
 }
+
+bool IsValidUtf8(std::string_view bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    std::size_t i = 0;
+    while (i < n) {
+        const unsigned char b = p[i];
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t len = 0;
+        unsigned char lo = 0x80;
+        unsigned char hi = 0xBF;
+        if (b >= 0xC2 && b <= 0xDF) {
+            len = 2;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            len = 3;
+            if (b == 0xE0)
+                lo = 0xA0; // overlong
+            else if (b == 0xED)
+                hi = 0x9F; // surrogates
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            len = 4;
+            if (b == 0xF0)
+                lo = 0x90; // overlong
+            else if (b == 0xF4)
+                hi = 0x8F; // above U+10FFFF
+        } else {
+            return false;
+        }
+        if (i + len > n || p[i + 1] < lo || p[i + 1] > hi)
+            return false;
+        for (std::size_t k = 2; k < len; ++k)
+            if (p[i + k] < 0x80 || p[i + k] > 0xBF)
+                return false;
+        i += len;
+    }
+    return true;
+}
+
+CTextEncoding DetectTextEncoding(std::string_view bytes) {
+    const bool bom = bytes.substr(0, 3) == std::string_view("\xEF\xBB\xBF", 3);
+    const std::size_t skip = bom ? 3 : 0;
+    if (IsValidUtf8(bytes.substr(skip)))
+        return {TextEncoding::Utf8, skip};
+    return {TextEncoding::Cp932, 0};
+}

@@ -16,3 +16,18 @@ inline bool IsCp932LeadByte(unsigned char b) {
 
 // Longest prefix of s, at most maxBytes long, that does not cut a double-byte character.
 std::string_view Cp932Truncate(std::string_view s, std::size_t maxBytes);
+
+// The encoding of a text file, decided once for the whole file: valid UTF-8 (a byte-order
+// mark allowed, ASCII and the empty file included) is UTF-8; anything else is taken as code
+// page 932 bytes.
+enum class TextEncoding { Utf8, Cp932 };
+
+struct CTextEncoding {
+    TextEncoding encoding = TextEncoding::Utf8;
+    std::size_t bomLength = 0; // bytes of the UTF-8 byte-order mark to skip
+};
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no cut sequence.
+bool IsValidUtf8(std::string_view bytes);
+
+CTextEncoding DetectTextEncoding(std::string_view bytes);

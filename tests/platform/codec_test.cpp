@@ -23,3 +23,32 @@ TEST(TextCodec, TruncateNeverCutsADoubleByteCharacter) {
     EXPECT_EQ(Cp932Truncate(s, 2), "a");
     EXPECT_EQ(Cp932Truncate(s, 0), "");
 }
+
+TEST(TextCodec, DetectsTheEncodingOfAWholeFile) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        TextEncoding encoding;
+        std::size_t bom;
+    };
+    const Case cases[] = {
+        {"empty", "", TextEncoding::Utf8, 0},
+        {"ascii", "a,b\r\n1,2\r\n", TextEncoding::Utf8, 0},
+        {"utf8", "表,日本語\n", TextEncoding::Utf8, 0},
+        {"utf8 with bom", "\xEF\xBB\xBF表\n", TextEncoding::Utf8, 3},
+        {"bom only", "\xEF\xBB\xBF", TextEncoding::Utf8, 3},
+        {"cp932", "\x95\x5C,\x93\xfa\x96\x7b\n", TextEncoding::Cp932, 0},
+        {"cp932 after a bom", "\xEF\xBB\xBF\x95\x5C", TextEncoding::Cp932, 0},
+        {"cut utf8 at the end", "\xE8\xA1", TextEncoding::Cp932, 0},
+        {"overlong", "\xC0\xAF", TextEncoding::Cp932, 0},
+        {"surrogate", "\xED\xA0\x80", TextEncoding::Cp932, 0},
+        {"above U+10FFFF", "\xF4\x90\x80\x80", TextEncoding::Cp932, 0},
+        {"four bytes", "\xF0\x9F\x98\x80", TextEncoding::Utf8, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CTextEncoding got = DetectTextEncoding(c.bytes);
+        EXPECT_EQ(got.encoding, c.encoding);
+        EXPECT_EQ(got.bomLength, c.bom);
+    }
+}
