@@ -7,6 +7,7 @@
 #include "MyDoc.h"
 #include "MyView.h"
 #include "Resource.h"
+#include "TypeKeys.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -77,22 +78,85 @@ private slots:
 
     void typingThenEnterStoresTheTextAndMovesDown() {
         Click(2, 3);
-        QTest::keyClick(m_grid.get(), Qt::Key_A);
+        // A capital first: its Shift reaches the grid, the letter opens the editor.
+        TypeLikeAPerson("A");
         QVERIFY(Editor());
         QVERIFY(Editor()->hasFocus());
         QCOMPARE(Editor()->geometry(), QRect(150, 105, 100, 40));
         // The rest goes where the focus is: the editor.
-        QTest::keyClicks(Focus(), "bc");
-        QCOMPARE(Editor()->text(), QString("abc"));
+        TypeLikeAPerson("b{C}");
+        QCOMPARE(Editor()->text(), QString("Ab{C}"));
         QTest::keyClick(Focus(), Qt::Key_Return);
         QVERIFY(!Editor());
         QVERIFY(m_grid->hasFocus());
         QVERIFY(Cell(2, 3));
-        QCOMPARE(QString::fromStdString(Cell(2, 3)->text), QString("abc"));
+        QCOMPARE(QString::fromStdString(Cell(2, 3)->text), QString("Ab{C}"));
         QVERIFY(m_doc->IsModified());
         // The Enter reaches the view once the events are processed.
         QTRY_COMPARE(m_view->m_selection.m_cursorRow, 4);
         QCOMPARE(m_view->m_selection.m_cursorCol, 2);
+    }
+
+    // Shift (for capitals and the LaTeX characters), Shift+arrows and the other editing keys
+    // stay in the editor; only Tab, Enter and Esc end it.
+    void mixedCaseAndLatexCharactersLandWhole_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("capital in the middle") << QString("abcDef");
+        QTest::newRow("LaTeX characters") << QString("x$y^2$ & {Z}");
+        QTest::newRow("every shifted symbol") << QString("~!@#$%^&*()_+{}|:\"<>? A\\b");
+    }
+    void mixedCaseAndLatexCharactersLandWhole() {
+        QFETCH(QString, typed);
+        Click(2, 2);
+        TypeLikeAPerson(typed);
+        QVERIFY(Editor());
+        QCOMPARE(Editor()->text(), typed);
+        QTest::keyClick(Focus(), Qt::Key_Return);
+        QVERIFY(!Editor());
+        QVERIFY(Cell(2, 2));
+        QCOMPARE(QString::fromStdString(Cell(2, 2)->text), typed);
+    }
+
+    void editingKeysStayInTheEditor() {
+        Click(3, 2);
+        TypeLikeAPerson("abcDef");
+        // Shift+Left three times selects "Def"; what is typed next replaces it.
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(Focus(), Qt::Key_Left, Qt::ShiftModifier);
+        QVERIFY(Editor());
+        QCOMPARE(Editor()->selectedText(), QString("Def"));
+        TypeLikeAPerson("G");
+        QTest::keyClick(Focus(), Qt::Key_Home);
+        TypeLikeAPerson("{");
+        QTest::keyClick(Focus(), Qt::Key_End);
+        QTest::keyClick(Focus(), Qt::Key_Backspace);
+        TypeLikeAPerson("H}");
+        QTest::keyClick(Focus(), Qt::Key_Home);
+        QTest::keyClick(Focus(), Qt::Key_Delete);
+        // Keys the line edit has no use for are not the grid's either while it is open.
+        QTest::keyClick(Focus(), Qt::Key_Up);
+        QTest::keyClick(Focus(), Qt::Key_Control);
+        QTest::keyClick(Focus(), Qt::Key_Shift);
+        QTest::keyClick(Focus(), Qt::Key_A, Qt::ControlModifier); // select all, in the editor
+        QVERIFY(Editor());
+        QCOMPARE(Editor()->selectedText(), QString("abcH}"));
+        QTest::keyClick(Focus(), Qt::Key_End);
+        QTest::keyClick(Focus(), Qt::Key_Tab);
+        QVERIFY(!Editor());
+        QVERIFY(Cell(3, 2));
+        QCOMPARE(Cell(3, 2)->text, std::string("abcH}"));
+        QTRY_COMPARE(m_view->m_selection.m_cursorCol, 4);
+    }
+
+    void inputMethodCommitBetweenLatinTextLandsWhole() {
+        Click(1, 3);
+        TypeLikeAPerson("Tex ");
+        CommitThroughInputMethod(QString::fromUtf8("日本語"));
+        TypeLikeAPerson(" $X_1$");
+        QVERIFY(Editor());
+        QTest::keyClick(Focus(), Qt::Key_Return);
+        QVERIFY(Cell(1, 3));
+        QCOMPARE(Cell(1, 3)->text, "Tex " + std::string(JAPANESE_CP932) + " $X_1$");
     }
 
     void escCancelsAndClickElsewhereCommits() {
@@ -319,9 +383,61 @@ private slots:
         QCOMPARE(dialog.ColspanBox()->text(), QString("3"));
         dialog.RowspanBox()->stepBy(-5);
         QCOMPARE(dialog.RowspanBox()->text(), QString("1"));
-        // Enter in the dialog presses no button.
-        QTest::keyClick(dialog.ColspanBox(), Qt::Key_Return);
+    }
+
+    // Enter on a focused button presses it, Enter in a number box means OK, and Enter in the
+    // text box is a line break.
+    void enterInTheDialog_data() {
+        QTest::addColumn<int>("focus"); // 0 OK, 1 Cancel, 2 column count, 3 row count
+        QTest::addColumn<int>("result");
+        QTest::newRow("OK focused") << 0 << int(QDialog::Accepted);
+        QTest::newRow("Cancel focused") << 1 << int(QDialog::Rejected);
+        QTest::newRow("column count") << 2 << int(QDialog::Accepted);
+        QTest::newRow("row count") << 3 << int(QDialog::Accepted);
+    }
+    void enterInTheDialog() {
+        QFETCH(int, focus);
+        QFETCH(int, result);
+        CCellInputData data;
+        data.m_maxColspan = 5;
+        data.m_text = "old";
+        CCellInputDlg dialog(data, m_box);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        TypeLikeAPerson("New $X$"); // the text box has the focus first, all selected
+        QWidget* const targets[] = {dialog.OkButton(), dialog.CancelButton(), dialog.ColspanBox(),
+                                    dialog.RowspanBox()};
+        targets[focus]->setFocus(Qt::TabFocusReason);
+        if (focus == 2) {
+            QTest::keyClick(Focus(), Qt::Key_Backspace);
+            TypeLikeAPerson("3");
+        }
+        QTest::keyClick(Focus(), Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), result);
+        if (result == QDialog::Accepted) {
+            QCOMPARE(data.m_colspan, focus == 2 ? 3 : 1);
+            QCOMPARE(data.m_text, std::string("New $X$"));
+        }
+    }
+
+    void enterInTheTextBoxIsALineBreak() {
+        CCellInputData data;
+        data.m_text = "";
+        CCellInputDlg dialog(data, m_box);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        TypeLikeAPerson("One");
+        QTest::keyClick(Focus(), Qt::Key_Return);
+        TypeLikeAPerson("Two");
         QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.TextBox()->toPlainText(), QString("One\nTwo"));
+        dialog.OkButton()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Focus(), Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(data.m_text, std::string("One\r\nTwo"));
     }
 
     void dialogChecksTheCountsAndTheText() {

@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -53,7 +54,7 @@ void SetRadio(QButtonGroup* group, int value) {
 QPushButton* NewButton(const char* text, const char* name, QWidget* parent) {
     auto* button = new QPushButton(QString::fromUtf8(text), parent);
     button->setObjectName(QString::fromLatin1(name));
-    // Neither button is the default: Enter in the dialog presses nothing.
+    // Neither button is marked as the default (the dialog handles Enter itself).
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
@@ -177,6 +178,19 @@ void CCellInputDlg::showEvent(QShowEvent* e) {
     m_textBox->setFocus(Qt::OtherFocusReason);
     m_textBox->selectAll();
     m_textBox->ensureCursorVisible();
+}
+
+void CCellInputDlg::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
+    if (!enter || mods != Qt::NoModifier) {
+        QDialog::keyPressEvent(e);
+        return;
+    }
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+        button->click();
+    else
+        accept();
 }
 
 bool CCellInputDlg::eventFilter(QObject* watched, QEvent* e) {

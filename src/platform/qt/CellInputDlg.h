@@ -32,7 +32,9 @@ private:
 // The text input dialog (文字輸入) over the view's CCellInputData. The text box shows the
 // data's text when the dialog opens and stores into it whenever it loses the focus inside
 // the dialog; OK checks both counts and the text and, when they pass, stores everything.
-// A refused value keeps the dialog open with a message.
+// A refused value keeps the dialog open with a message. Neither button looks like the
+// default; Enter presses the focused button and means OK elsewhere (the text box keeps it for
+// a line break).
 //   CCellInputDlg dialog(view.m_cellInput, messageBox, window);
 //   if (dialog.exec() == QDialog::Accepted) ...
 class CCellInputDlg : public QDialog {
@@ -52,6 +54,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:

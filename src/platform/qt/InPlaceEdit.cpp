@@ -88,7 +88,15 @@ void CInPlaceEdit::keyPressEvent(QKeyEvent* e) {
         return;
     default:
         QLineEdit::keyPressEvent(e);
+        // A key the line edit does not use (Shift or Ctrl alone, Up, a function key) would go
+        // on to the parent, the grid, whose key handler ends the editor: it stays here.
+        e->accept();
     }
+}
+
+void CInPlaceEdit::keyReleaseEvent(QKeyEvent* e) {
+    QLineEdit::keyReleaseEvent(e);
+    e->accept();
 }
 
 void CInPlaceEdit::End(int key) {

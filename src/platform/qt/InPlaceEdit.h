@@ -8,6 +8,7 @@
 
 // The in-place editor: a line edit with a border over the selection, scrolling sideways.
 // Tab, Enter and Esc store their key as the ending key and give the focus to the parent;
+// every other key is the editor's and never reaches the grid;
 // every loss of the focus (but to a popup of its own) is reported through onFocusLost.
 // Characters that code page 932 cannot hold, and text beyond what a cell can hold, are
 // refused as they are typed, with a tooltip that says why.
@@ -25,6 +26,7 @@ public:
 protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
