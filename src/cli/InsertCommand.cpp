@@ -50,7 +50,7 @@ int RunInsert(const std::vector<std::string>& args, CCliStreams& io) {
         return Usage(io, "the keyword cannot be written in code page 932");
     const std::string text{std::istreambuf_iterator<char>(io.in), std::istreambuf_iterator<char>()};
 
-    const COutputResult r = InsertIntoFile(*path, *keyword, text);
+    const COutputResult r = InsertIntoFile(*path, *keyword, text, TextEncoding::Cp932);
     switch (r.status) {
     case COutputStatus::ok:
         return EXIT_OK;
@@ -61,6 +61,10 @@ int RunInsert(const std::vector<std::string>& args, CCliStreams& io) {
     case COutputStatus::openFailed:
         io.err << "brindle insert: cannot open '" << *path
                << "' for reading and writing: " << r.error << "\n";
+        return EXIT_IO;
+    case COutputStatus::notConvertible:
+        io.err << "brindle insert: the text holds a character that " << EncodingName(r.fileEncoding)
+               << " (the encoding of '" << *path << "') cannot hold; the file is unchanged\n";
         return EXIT_IO;
     case COutputStatus::newFileFailed:
     case COutputStatus::replaceFailed:

@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 std::size_t FindKeyword(std::string_view text, std::string_view keyword) {
@@ -20,9 +21,15 @@ std::size_t FindKeyword(std::string_view text, std::string_view keyword) {
     return std::string_view::npos;
 }
 
+std::size_t FindKeywordIn(std::string_view text, std::string_view keyword, TextEncoding encoding) {
+    // No byte of a UTF-8 multi-byte character is an ASCII byte, so a plain search never
+    // matches inside one.
+    return encoding == TextEncoding::Utf8 ? text.find(keyword) : FindKeyword(text, keyword);
+}
+
 bool InsertAfterKeyword(std::string_view text, std::string_view keyword, std::string_view insert,
-                        std::string& out) {
-    const std::size_t p = FindKeyword(text, keyword);
+                        std::string& out, TextEncoding encoding) {
+    const std::size_t p = FindKeywordIn(text, keyword, encoding);
     if (p == std::string_view::npos)
         return false;
     const std::size_t cut = p + keyword.size();
@@ -45,36 +52,57 @@ std::string ResolvedPath(const std::string& path) {
     return ec ? path : p.string();
 }
 
+// text converted from one encoding to the other; no value when it cannot be.
+std::optional<std::string> Convert(std::string_view text, TextEncoding from, TextEncoding to) {
+    if (from == to)
+        return std::string(text);
+    return to == TextEncoding::Utf8 ? Cp932ToUtf8(text) : Utf8ToCp932(text);
+}
+
+COutputResult NotConvertible(TextEncoding fileEncoding) {
+    return {COutputStatus::notConvertible, {}, fileEncoding};
+}
+
 } // namespace
 
-COutputResult WriteNewFile(const std::string& path, std::string_view text) {
+COutputResult WriteNewFile(const std::string& path, std::string_view text,
+                           TextEncoding textEncoding, TextEncoding fileEncoding) {
+    const std::optional<std::string> bytes = Convert(text, textEncoding, fileEncoding);
+    if (!bytes)
+        return NotConvertible(fileEncoding);
     const std::string target = ResolvedPath(path);
     // A file already there is replaced only when it could be opened for writing.
     std::error_code ec;
     if (std::filesystem::exists(target, ec) && !IsWritableFile(target))
-        return {COutputStatus::newFileFailed, "Permission denied"};
-    const CFileIoResult w = AtomicWriteFile(target, std::string(text));
+        return {COutputStatus::newFileFailed, "Permission denied", fileEncoding};
+    const CFileIoResult w = AtomicWriteFile(target, *bytes);
     if (!w.ok)
-        return {COutputStatus::newFileFailed, w.error};
-    return {};
+        return {COutputStatus::newFileFailed, w.error, fileEncoding};
+    return {COutputStatus::ok, {}, fileEncoding};
 }
 
 COutputResult InsertIntoFile(const std::string& path, std::string_view keyword,
-                             std::string_view text) {
+                             std::string_view text, TextEncoding textEncoding) {
     const std::string target = ResolvedPath(path);
     std::string content;
     const CFileIoResult r = ReadWholeFile(target, content);
     if (!r.ok)
-        return {COutputStatus::openFailed, r.error};
+        return {COutputStatus::openFailed, r.error, TextEncoding::Utf8};
+    const TextEncoding fileEncoding = DetectTextEncoding(content).encoding;
     if (!IsWritableFile(target))
-        return {COutputStatus::openFailed, "Permission denied"};
+        return {COutputStatus::openFailed, "Permission denied", fileEncoding};
+    const std::optional<std::string> key = Convert(keyword, textEncoding, fileEncoding);
+    const std::optional<std::string> insert = Convert(text, textEncoding, fileEncoding);
     std::string updated;
-    if (!InsertAfterKeyword(content, keyword, text, updated))
-        return {COutputStatus::keywordNotFound, {}};
+    // A keyword the file's encoding cannot hold cannot be in the file.
+    if (!key || !InsertAfterKeyword(content, *key, insert.value_or(""), updated, fileEncoding))
+        return {COutputStatus::keywordNotFound, {}, fileEncoding};
+    if (!insert)
+        return NotConvertible(fileEncoding);
     const CFileIoResult w = AtomicWriteFile(target, updated);
     if (!w.ok)
-        return {COutputStatus::replaceFailed, w.error};
-    return {};
+        return {COutputStatus::replaceFailed, w.error, fileEncoding};
+    return {COutputStatus::ok, {}, fileEncoding};
 }
 
 std::string OutputMessage(const COutputResult& result, const std::string& pathUtf8,
@@ -89,6 +117,9 @@ std::string OutputMessage(const COutputResult& result, const std::string& pathUt
         return pathUtf8 + "\nファイルを開けません！";
     case COutputStatus::keywordNotFound:
         return keywordUtf8 + "\n指定のキーワードが見つかりません！";
+    case COutputStatus::notConvertible:
+        return pathUtf8 + "\n" + EncodingName(result.fileEncoding) +
+               " で表せない文字が含まれているため、書き込みませんでした！";
     }
     return {};
 }

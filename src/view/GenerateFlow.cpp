@@ -51,9 +51,9 @@ bool SavePreviewText(const std::string& text, const CGenerateServices& services)
     if (path.empty())
         return true;
 
-    const COutputResult result = mode == OUTPUT_NEW_FILE
-                                     ? WriteNewFile(path, text)
-                                     : InsertIntoFile(path, method.m_keyword, text);
+    const COutputResult result =
+        mode == OUTPUT_NEW_FILE ? WriteNewFile(path, text, TextEncoding::Cp932, TextEncoding::Cp932)
+                                : InsertIntoFile(path, method.m_keyword, text, TextEncoding::Cp932);
     const std::string keyword = Cp932ToUtf8(method.m_keyword).value_or(method.m_keyword);
     services.messageBox->Show(OutputMessage(result, path, keyword), MsgIcon::Exclamation);
     return !KeepsPreviewOpen(result.status);

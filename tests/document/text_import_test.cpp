@@ -155,3 +155,99 @@ TEST(TextImport, Rows) {
         }
     }
 }
+
+namespace {
+
+// Every record of a grid as (column, row, text), in table order.
+std::vector<std::tuple<int, int, std::string>> Records(const CCellArray& cells) {
+    std::vector<std::tuple<int, int, std::string>> out;
+    for (int r = 1; r <= MAX_CELLS; ++r)
+        for (int c = 1; c <= MAX_CELLS; ++c)
+            if (const CCellData* rec = cells.GetCell(c, r))
+                out.emplace_back(c, r, rec->text);
+    return out;
+}
+
+} // namespace
+
+// A UTF-8 file (with or without a byte-order mark) opens as the same table as its code page
+// 932 twin; the encoding is decided once for the file.
+TEST(TextImport, Utf8FileMatchesItsCodePage932Twin) {
+    const struct {
+        const char* utf8;
+        const char* cp932;
+        TextSeparator sep;
+        int rows;
+    } cases[] = {
+        {"japanese-utf8.csv", "japanese-cp932.csv", TextSeparator::Comma, 4},
+        {"japanese-utf8-bom.txt", "japanese-cp932.txt", TextSeparator::Tab, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.utf8);
+        CCellArray fromUtf8;
+        CCellArray fromCp932;
+        const CTextFileImport u = ImportTextFile(ReadBytes(DataPath(c.utf8)), c.sep, fromUtf8);
+        const CTextFileImport s = ImportTextFile(ReadBytes(DataPath(c.cp932)), c.sep, fromCp932);
+        EXPECT_EQ(u.encoding, TextEncoding::Utf8);
+        EXPECT_EQ(s.encoding, TextEncoding::Cp932);
+        EXPECT_FALSE(u.refused);
+        EXPECT_EQ(u.rows, c.rows);
+        EXPECT_EQ(s.rows, c.rows);
+        EXPECT_EQ(Records(fromUtf8), Records(fromCp932));
+        EXPECT_GE(fromUtf8.Count(), 5);
+    }
+    CCellArray cells;
+    ImportTextFile(ReadBytes(DataPath("japanese-utf8.csv")), TextSeparator::Comma, cells);
+    EXPECT_EQ(cells.GetCell(2, 1)->text, Cp932("説明, 引用"));
+    EXPECT_EQ(cells.GetCell(2, 2)->text, Cp932("He said \"表\""));
+    EXPECT_EQ(cells.GetCell(1, 4)->text, Cp932("ｶﾀｶﾅ"));
+}
+
+TEST(TextImport, Utf8FieldsFollowTheSameByteRules) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::optional<TextEncoding> forced;
+        std::vector<std::tuple<int, int, std::string>> cells;
+    } cases[] = {
+        {"a piece never ends inside a character",
+         std::string(2045, 'a') + "表x",
+         std::nullopt,
+         {{1, 1, std::string(2045, 'a')}, {1, 2, Cp932("表x")}}},
+        {"a byte-order mark is not text",
+         "\xEF\xBB\xBF"
+         "a,b",
+         std::nullopt,
+         {{1, 1, "a"}, {2, 1, "b"}}},
+        {"cp932 forced on ASCII", "a,b", TextEncoding::Cp932, {{1, 1, "a"}, {2, 1, "b"}}},
+        {"UTF-8 forced keeps a mark out",
+         "\xEF\xBB\xBF"
+         "表",
+         TextEncoding::Utf8,
+         {{1, 1, Cp932("表")}}},
+        {"an empty file", "", std::nullopt, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CCellArray cells;
+        const CTextFileImport r = ImportTextFile(c.text, TextSeparator::Comma, cells, c.forced);
+        EXPECT_FALSE(r.refused);
+        EXPECT_EQ(Records(cells), c.cells);
+    }
+}
+
+// A character code page 932 cannot hold stops the import before anything is stored, and
+// the message names it with its line and field.
+TEST(TextImport, UnconvertibleCharacterIsRefusedWithItsPlace) {
+    CCellArray cells;
+    const std::string text = "a,b\r\n" + std::string(3000, 'x') + "\r\nc,d,€uro\r\ne\r\n";
+    const CTextFileImport r = ImportTextFile(text, TextSeparator::Comma, cells);
+    ASSERT_TRUE(r.refused);
+    EXPECT_EQ(r.refused->line, 3); // the long second line took two rows but is one line
+    EXPECT_EQ(r.refused->field, 3);
+    EXPECT_EQ(r.refused->character, "€");
+    EXPECT_EQ(cells.Count(), 0);
+    EXPECT_EQ(
+        UnconvertibleFieldMessage("/d/t.csv", *r.refused),
+        "/d/t.csv\n3行目の3番目の項目に、コードページ932で表せない文字「€」が含まれています！");
+}

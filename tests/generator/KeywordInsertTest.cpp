@@ -24,6 +24,8 @@ struct CFindCase {
 };
 
 constexpr std::size_t NONE = std::string_view::npos;
+constexpr TextEncoding CP932 = TextEncoding::Cp932;
+constexpr TextEncoding UTF8 = TextEncoding::Utf8;
 
 TEST(KeywordInsert, FindKeyword) {
     const CFindCase cases[] = {
@@ -115,8 +117,8 @@ protected:
 TEST_F(KeywordInsertFile, EachInsertionGoesRightAfterTheFirstKeyword) {
     const std::string path = Path("doc.tex");
     Write(path, "head\0\r\n%%BrindlePlease%%\r\ntail %%BrindlePlease%%"sv);
-    EXPECT_EQ(InsertIntoFile(path, DEFAULT_KEYWORD, "one").status, COutputStatus::ok);
-    EXPECT_EQ(InsertIntoFile(path, DEFAULT_KEYWORD, "two").status, COutputStatus::ok);
+    EXPECT_EQ(InsertIntoFile(path, DEFAULT_KEYWORD, "one", CP932).status, COutputStatus::ok);
+    EXPECT_EQ(InsertIntoFile(path, DEFAULT_KEYWORD, "two", CP932).status, COutputStatus::ok);
     EXPECT_EQ(Read(path), "head\0\r\n%%BrindlePlease%%\r\ntwo\r\none\r\ntail %%BrindlePlease%%"sv);
     EXPECT_EQ(FileCount(), 1u); // no temporary file left behind
 }
@@ -125,7 +127,7 @@ TEST_F(KeywordInsertFile, KeepsPermissionBits) {
     const std::string path = Path("doc.tex");
     Write(path, "KW");
     ::chmod(path.c_str(), 0640);
-    ASSERT_EQ(InsertIntoFile(path, "KW", "x").status, COutputStatus::ok);
+    ASSERT_EQ(InsertIntoFile(path, "KW", "x", CP932).status, COutputStatus::ok);
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
@@ -136,7 +138,7 @@ TEST_F(KeywordInsertFile, InsertsThroughSymbolicLink) {
     const std::string link = Path("link.tex");
     Write(target, "KW");
     fs::create_symlink(target, link);
-    ASSERT_EQ(InsertIntoFile(link, "KW", "x").status, COutputStatus::ok);
+    ASSERT_EQ(InsertIntoFile(link, "KW", "x", CP932).status, COutputStatus::ok);
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(Read(target), "KW\r\nx");
 }
@@ -144,18 +146,18 @@ TEST_F(KeywordInsertFile, InsertsThroughSymbolicLink) {
 TEST_F(KeywordInsertFile, KeywordAbsentLeavesFileUnchanged) {
     const std::string path = Path("doc.tex");
     Write(path, "no marker here");
-    const COutputResult r = InsertIntoFile(path, DEFAULT_KEYWORD, "x");
+    const COutputResult r = InsertIntoFile(path, DEFAULT_KEYWORD, "x", CP932);
     EXPECT_EQ(r.status, COutputStatus::keywordNotFound);
     EXPECT_EQ(Read(path), "no marker here");
     EXPECT_EQ(FileCount(), 1u);
 }
 
 TEST_F(KeywordInsertFile, UnreadableFileIsAnOpenFailure) {
-    const COutputResult missing = InsertIntoFile(Path("missing.tex"), "KW", "x");
+    const COutputResult missing = InsertIntoFile(Path("missing.tex"), "KW", "x", CP932);
     EXPECT_EQ(missing.status, COutputStatus::openFailed);
     EXPECT_FALSE(missing.error.empty());
     EXPECT_FALSE(fs::exists(Path("missing.tex")));
-    EXPECT_EQ(InsertIntoFile(m_dir.string(), "KW", "x").status, COutputStatus::openFailed);
+    EXPECT_EQ(InsertIntoFile(m_dir.string(), "KW", "x", CP932).status, COutputStatus::openFailed);
 }
 
 TEST_F(KeywordInsertFile, ReadOnlyFileIsAnOpenFailure) {
@@ -164,7 +166,7 @@ TEST_F(KeywordInsertFile, ReadOnlyFileIsAnOpenFailure) {
     const std::string path = Path("doc.tex");
     Write(path, "KW");
     ::chmod(path.c_str(), 0444);
-    EXPECT_EQ(InsertIntoFile(path, "KW", "x").status, COutputStatus::openFailed);
+    EXPECT_EQ(InsertIntoFile(path, "KW", "x", CP932).status, COutputStatus::openFailed);
     EXPECT_EQ(Read(path), "KW");
 }
 
@@ -174,7 +176,7 @@ TEST_F(KeywordInsertFile, UnwritableFolderKeepsTheOldContent) {
     const std::string path = Path("doc.tex");
     Write(path, "KW");
     fs::permissions(m_dir, fs::perms::owner_write, fs::perm_options::remove);
-    EXPECT_EQ(InsertIntoFile(path, "KW", "x").status, COutputStatus::replaceFailed);
+    EXPECT_EQ(InsertIntoFile(path, "KW", "x", CP932).status, COutputStatus::replaceFailed);
     EXPECT_EQ(Read(path), "KW");
 }
 
@@ -186,7 +188,7 @@ TEST_F(KeywordInsertFile, WriteFailingPartWayKeepsTheOldContent) {
         // A file size limit makes the rewrite fail part way, also for root.
         CFileSizeLimit limit(3);
         ASSERT_TRUE(limit.Active());
-        r = InsertIntoFile(path, "KW", "inserted text");
+        r = InsertIntoFile(path, "KW", "inserted text", CP932);
     }
     EXPECT_EQ(r.status, COutputStatus::replaceFailed);
     EXPECT_EQ(Read(path), "KW");
@@ -194,13 +196,80 @@ TEST_F(KeywordInsertFile, WriteFailingPartWayKeepsTheOldContent) {
 
 TEST_F(KeywordInsertFile, NewFileIsCreatedOrReplaced) {
     const std::string path = Path("out.tex");
-    EXPECT_EQ(WriteNewFile(path, "a\r\n\0b"sv).status, COutputStatus::ok);
+    EXPECT_EQ(WriteNewFile(path, "a\r\n\0b"sv, CP932, CP932).status, COutputStatus::ok);
     EXPECT_EQ(Read(path), "a\r\n\0b"sv);
-    EXPECT_EQ(WriteNewFile(path, "c").status, COutputStatus::ok);
+    EXPECT_EQ(WriteNewFile(path, "c", CP932, UTF8).status, COutputStatus::ok);
     EXPECT_EQ(Read(path), "c");
-    const COutputResult r = WriteNewFile(Path("no-such-folder/out.tex"), "x");
+    const COutputResult r = WriteNewFile(Path("no-such-folder/out.tex"), "x", CP932, UTF8);
     EXPECT_EQ(r.status, COutputStatus::newFileFailed);
     EXPECT_FALSE(r.error.empty());
+}
+
+// "表" is 0x95 0x5C in code page 932: written as such into a UTF-8 file, its second byte
+// would be a backslash to TeX.
+TEST_F(KeywordInsertFile, NewFileInEitherEncoding) {
+    const struct {
+        const char* name;
+        std::string_view text;
+        TextEncoding from, to;
+        COutputStatus status;
+        std::string_view bytes; // file content; empty: no file
+    } cases[] = {
+        {"cp932 text as UTF-8", "\x95\x5c\r\n", CP932, UTF8, COutputStatus::ok, "表\r\n"},
+        {"cp932 text as cp932", "\x95\x5c\r\n", CP932, CP932, COutputStatus::ok, "\x95\x5c\r\n"},
+        {"UTF-8 text as cp932", "表", UTF8, CP932, COutputStatus::ok, "\x95\x5c"},
+        {"UTF-8 text as UTF-8", "表😀", UTF8, UTF8, COutputStatus::ok, "表😀"},
+        {"cut cp932 character", "a\x95", CP932, UTF8, COutputStatus::notConvertible, ""},
+        {"emoji into cp932", "a😀", UTF8, CP932, COutputStatus::notConvertible, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = Path("out.tex");
+        fs::remove(path);
+        const COutputResult r = WriteNewFile(path, c.text, c.from, c.to);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.fileEncoding, c.to);
+        if (c.bytes.empty())
+            EXPECT_FALSE(fs::exists(path));
+        else
+            EXPECT_EQ(Read(path), c.bytes);
+    }
+    EXPECT_TRUE(KeepsPreviewOpen(COutputStatus::notConvertible));
+}
+
+// The target file's encoding decides how keyword and text are written into it.
+TEST_F(KeywordInsertFile, InsertionKeepsTheFileInItsEncoding) {
+    const struct {
+        const char* name;
+        std::string_view file;
+        std::string_view text;
+        TextEncoding from;
+        COutputStatus status;
+        std::string_view after;
+    } cases[] = {
+        {"UTF-8 file, keyword after Japanese on its line", "本文です%%BrindlePlease%%\n末尾\n",
+         "\x95\x5c", CP932, COutputStatus::ok, "本文です%%BrindlePlease%%\r\n表\n末尾\n"},
+        {"UTF-8 file with a byte-order mark", "\xEF\xBB\xBF%%BrindlePlease%%", "\x95\x5c", CP932,
+         COutputStatus::ok, "\xEF\xBB\xBF%%BrindlePlease%%\r\n表"},
+        {"cp932 file as before", "\x96\x7b\x95\xb6%%BrindlePlease%%", "\x95\x5c", CP932,
+         COutputStatus::ok, "\x96\x7b\x95\xb6%%BrindlePlease%%\r\n\x95\x5c"},
+        {"cp932 file, UTF-8 text converted", "\x96\x7b%%BrindlePlease%%", "表", UTF8,
+         COutputStatus::ok, "\x96\x7b%%BrindlePlease%%\r\n\x95\x5c"},
+        {"cp932 file, keyword only on a trail byte", "\x95%%BrindlePlease%%", "x", CP932,
+         COutputStatus::keywordNotFound, "\x95%%BrindlePlease%%"},
+        {"cp932 file, text it cannot hold", "\x96\x7b%%BrindlePlease%%", "😀", UTF8,
+         COutputStatus::notConvertible, "\x96\x7b%%BrindlePlease%%"},
+        {"UTF-8 file, cut cp932 text", "本%%BrindlePlease%%", "\x95", CP932,
+         COutputStatus::notConvertible, "本%%BrindlePlease%%"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = Path("doc.tex");
+        Write(path, c.file);
+        const COutputResult r = InsertIntoFile(path, DEFAULT_KEYWORD, c.text, c.from);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(Read(path), c.after);
+    }
 }
 
 TEST(KeywordInsert, OutputMessages) {
@@ -213,10 +282,12 @@ TEST(KeywordInsert, OutputMessages) {
         {COutputStatus::replaceFailed, "ファイルを開けません！\n/d/a.tex"},
         {COutputStatus::openFailed, "/d/a.tex\nファイルを開けません！"},
         {COutputStatus::keywordNotFound, "%%KW%%\n指定のキーワードが見つかりません！"},
+        {COutputStatus::notConvertible,
+         "/d/a.tex\nUTF-8 で表せない文字が含まれているため、書き込みませんでした！"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(OutputMessage({c.status, "reason"}, "/d/a.tex", "%%KW%%"), c.text);
+        EXPECT_EQ(OutputMessage({c.status, "reason", UTF8}, "/d/a.tex", "%%KW%%"), c.text);
     }
 }
 
