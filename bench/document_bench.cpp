@@ -99,7 +99,7 @@ BENCHMARK(BM_SaveFullTableToFile)->Unit(benchmark::kMillisecond);
 void BM_OpenFullTableFromFile(benchmark::State& state) {
     CFullTable& t = Table();
     const std::string path = TempPath();
-    if (!AtomicWriteFile(path, t.doc.SerializeToBytes()).ok) {
+    if (!ReplaceFileContent(path, t.doc.SerializeToBytes()).ok) {
         state.SkipWithError("cannot write the file");
         return;
     }

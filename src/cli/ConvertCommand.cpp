@@ -47,7 +47,7 @@ int RunConvert(const std::vector<std::string>& args, CCliStreams& io) {
     CCliDocument table(io.err, parsed.textFormat);
     if (const int status = LoadTableForCli(parsed.files[0], table, io.err); status != EXIT_OK)
         return status;
-    const CFileIoResult written = AtomicWriteFile(output, table.doc.SerializeToBytes());
+    const CFileIoResult written = ReplaceFileContent(output, table.doc.SerializeToBytes());
     if (!written.ok) {
         io.err << "brindle: cannot write " << output << ": " << written.error << '\n';
         return EXIT_IO;

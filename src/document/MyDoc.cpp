@@ -362,7 +362,7 @@ std::string CMyDoc::SerializeToBytes() const {
 }
 
 bool CMyDoc::WriteTo(const std::string& path) {
-    const CFileIoResult result = AtomicWriteFile(path, SerializeToBytes());
+    const CFileIoResult result = ReplaceFileContent(path, SerializeToBytes());
     if (result.ok)
         return true;
     m_messageBox.Show("Cannot save the file \"" + path + "\": " + result.error + ".",

@@ -4,9 +4,8 @@
 #include "TextCodec.h"
 
 #include <cstring>
-#include <filesystem>
 #include <optional>
-#include <system_error>
+#include <sys/stat.h>
 
 std::size_t FindKeyword(std::string_view text, std::string_view keyword) {
     const std::size_t len = text.size();
@@ -45,13 +44,6 @@ bool InsertAfterKeyword(std::string_view text, std::string_view keyword, std::st
 
 namespace {
 
-// Replacing a symbolic link's target keeps the link.
-std::string ResolvedPath(const std::string& path) {
-    std::error_code ec;
-    const std::filesystem::path p = std::filesystem::canonical(path, ec);
-    return ec ? path : p.string();
-}
-
 // text converted from one encoding to the other; no value when it cannot be.
 std::optional<std::string> Convert(std::string_view text, TextEncoding from, TextEncoding to) {
     if (from == to)
@@ -70,12 +62,7 @@ COutputResult WriteNewFile(const std::string& path, std::string_view text,
     const std::optional<std::string> bytes = Convert(text, textEncoding, fileEncoding);
     if (!bytes)
         return NotConvertible(fileEncoding);
-    const std::string target = ResolvedPath(path);
-    // A file already there is replaced only when it could be opened for writing.
-    std::error_code ec;
-    if (std::filesystem::exists(target, ec) && !IsWritableFile(target))
-        return {COutputStatus::newFileFailed, "Permission denied", fileEncoding};
-    const CFileIoResult w = AtomicWriteFile(target, *bytes);
+    const CFileIoResult w = ReplaceFileContent(path, *bytes);
     if (!w.ok)
         return {COutputStatus::newFileFailed, w.error, fileEncoding};
     return {COutputStatus::ok, {}, fileEncoding};
@@ -83,7 +70,11 @@ COutputResult WriteNewFile(const std::string& path, std::string_view text,
 
 COutputResult InsertIntoFile(const std::string& path, std::string_view keyword,
                              std::string_view text, TextEncoding textEncoding) {
-    const std::string target = ResolvedPath(path);
+    // Only a regular file can take the text; a FIFO or a device is not even opened.
+    const std::string target = FollowLinks(path).value_or(path);
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
+        return {COutputStatus::openFailed, "Not a regular file", TextEncoding::Utf8};
     std::string content;
     const CFileIoResult r = ReadWholeFile(target, content);
     if (!r.ok)
@@ -99,7 +90,7 @@ COutputResult InsertIntoFile(const std::string& path, std::string_view keyword,
         return {COutputStatus::keywordNotFound, {}, fileEncoding};
     if (!insert)
         return NotConvertible(fileEncoding);
-    const CFileIoResult w = AtomicWriteFile(target, updated);
+    const CFileIoResult w = ReplaceFileContent(target, updated);
     if (!w.ok)
         return {COutputStatus::replaceFailed, w.error, fileEncoding};
     return {COutputStatus::ok, {}, fileEncoding};
