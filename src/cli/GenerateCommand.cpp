@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "CliLoad.h"
+#include "GenerateArgs.h"
 #include "Generator.h"
 #include "TextCodec.h"
 
@@ -20,6 +21,8 @@ std::optional<int> ParseInt(std::string_view s) {
         return std::nullopt;
     return v;
 }
+
+} // namespace
 
 // "C1,R1,C2,R2", each 1..250.
 std::optional<CCellRect> ParseRange(std::string_view s) {
@@ -65,6 +68,8 @@ std::optional<std::string> SetOption(COptionsRecord& o, std::string_view arg) {
     o.*f->stringMember = std::move(*bytes);
     return std::nullopt;
 }
+
+namespace {
 
 int Usage(CCliStreams& io, const std::string& message) {
     io.err << "brindle generate: " << message << "\n" << UsageText();
