@@ -33,7 +33,7 @@ bool EndsWithNoCase(const std::string& s, std::string_view suffix) {
     if (s.size() < suffix.size())
         return false;
     return std::equal(suffix.begin(), suffix.end(), s.end() - suffix.size(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == b;
+        return a == std::tolower(static_cast<unsigned char>(b));
     });
 }
 
