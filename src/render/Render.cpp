@@ -51,12 +51,15 @@ std::string CacheDir(const CRenderSettings& s) {
 }
 
 // The process's environment with TeX held to its folder: no shell escape, files opened only
-// below the working folder (and TeX's own trees), caches in ours, long log lines unbroken.
+// below the working folder (and TeX's own trees), caches in ours, long log lines unbroken,
+// and room for a full 250 x 250 tabular (pdfTeX's default memory holds about 100 x 100; the
+// extra memory is only reserved, small compiles do not touch it).
 std::vector<std::string> ChildEnvironment(const std::string& folder, const std::string& cache) {
     const std::vector<std::pair<std::string, std::string>> ours = {
-        {"shell_escape", "f"},       {"openout_any", "p"},  {"openin_any", "p"},
-        {"max_print_line", "10000"}, {"error_line", "254"}, {"half_error_line", "238"},
-        {"TEXMFVAR", cache},         {"TEXMFCACHE", cache}, {"TMPDIR", folder},
+        {"shell_escape", "f"},         {"openout_any", "p"},          {"openin_any", "p"},
+        {"max_print_line", "10000"},   {"error_line", "254"},         {"half_error_line", "238"},
+        {"TEXMFVAR", cache},           {"TEXMFCACHE", cache},         {"TMPDIR", folder},
+        {"extra_mem_bot", "40000000"}, {"extra_mem_top", "10000000"},
     };
     std::vector<std::string> env;
     for (char** e = environ; e && *e; ++e) {

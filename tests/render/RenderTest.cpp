@@ -398,3 +398,21 @@ TEST_F(RenderCompile, PdfIsCutToThePicture) {
 }
 
 } // namespace
+
+namespace {
+
+// pdfTeX's default memory ends a tabular of about 100 x 100 cells with "TeX capacity
+// exceeded"; a full table must fit.
+TEST_F(RenderCompile, FullTableFitsIntoTexMemory) {
+    auto t = std::make_unique<CTestTable>();
+    for (int y = 1; y <= MAX_CELLS; ++y)
+        for (int x = 1; x <= MAX_CELLS; ++x)
+            t->Put(x, y, std::to_string(x) + "," + std::to_string(y));
+    t->Grid(1, 1, MAX_CELLS, MAX_CELLS, LINE_SINGLE);
+    m_settings.dpi = 8;
+    const CRenderResult r = Render(Source(*t, TARGET_TABULAR), m_settings);
+    ASSERT_EQ(r.status, RenderStatus::Ok) << r.message;
+    EXPECT_GT(r.picture.width, 250 * 20 / 72 * 8); // every cell at least 20 bp wide
+}
+
+} // namespace
