@@ -234,6 +234,11 @@ CRenderResult Render(const CRenderSource& src, const CRenderSettings& s,
         const double pageInches = page.width / 72 * page.height / 72;
         const double scoutDpi = std::min(s.dpi, std::sqrt(SCOUT_PIXELS / pageInches));
         const CPicture scout = pdf.Render(scoutDpi);
+        if (scout.width == 0) {
+            res.status = RenderStatus::Failed;
+            res.message = "poppler cannot rasterise the page";
+            return res;
+        }
         const CPixelBox ink = FindInk(scout);
         const int band = std::max(1, static_cast<int>(PAGE_MARGIN / 2 / 72 * scoutDpi));
         const bool tooWide = !ink.Empty() && ink.x1 > scout.width - band;
@@ -281,6 +286,11 @@ CRenderResult Render(const CRenderSource& src, const CRenderSettings& s,
                          static_cast<int>(std::ceil(y1 / 72 * dpi))},
                         pw, ph);
             fine = pdf.Render(dpi, box);
+        }
+        if (fine.width == 0) {
+            res.status = RenderStatus::Failed;
+            res.message = "poppler cannot rasterise the page";
+            return res;
         }
         const CPixelBox fineInk = FindInk(fine);
         res.picture = Crop(fine, fineInk, s.margin);
