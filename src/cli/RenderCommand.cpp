@@ -53,109 +53,59 @@ int ExitStatus(RenderStatus status) {
 // brindle render --target tabular|array|html [--range C1,R1,C2,R2] [--option KEY=VALUE]...
 //                [--text-format csv|tab] [--dpi N] [--time-limit S] FILE -o OUT.png|OUT.pdf
 int RunRender(const std::vector<std::string>& args, CCliStreams& io) {
-    std::optional<int> target;
-    std::optional<CCellRect> range;
-    COptionsRecord options;
-    TextFormat textFormat = TextFormat::Csv;
-    std::optional<std::string> path;
+    CGenerateArgs a;
     std::optional<std::string> output;
     CRenderSettings settings;
-
-    bool filesOnly = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string name = args[i];
-        std::optional<std::string> value;
-        if (filesOnly || name == "-" || name.empty() || name[0] != '-') {
-            if (path)
-                return Usage(io, "more than one FILE given");
-            path = name;
-            continue;
-        }
-        if (name == "--") {
-            filesOnly = true;
-            continue;
-        }
-        if (name == "-h" || name == "--help") {
-            io.out << UsageText();
-            return EXIT_OK;
-        }
-        if (const std::size_t eq = name.find('='); eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name.resize(eq);
-        }
-        if (name == "-o")
-            name = "--output";
-        if (name != "--target" && name != "--range" && name != "--option" &&
-            name != "--text-format" && name != "--output" && name != "--dpi" &&
-            name != "--time-limit")
-            return Usage(io, "unknown option '" + name + "'");
-        if (!value) {
-            if (i + 1 >= args.size())
-                return Usage(io, name + " needs a value");
-            value = args[++i];
-        }
-        if (name == "--target") {
-            if (*value == "tabular")
-                target = TARGET_TABULAR;
-            else if (*value == "array")
-                target = TARGET_ARRAY;
-            else if (*value == "html")
-                target = TARGET_HTML;
-            else
-                return Usage(io, "--target must be tabular, array or html, not '" + *value + "'");
-        } else if (name == "--range") {
-            range = ParseRange(*value);
-            if (!range)
-                return Usage(io, "--range must be C1,R1,C2,R2 with numbers from 1 to 250, not '" +
-                                     *value + "'");
-        } else if (name == "--option") {
-            if (const std::optional<std::string> error = SetOption(options, *value))
-                return Usage(io, *error);
-        } else if (name == "--text-format") {
-            const std::optional<TextFormat> f = ParseTextFormat(*value);
-            if (!f)
-                return Usage(io, "--text-format must be csv or tab, not '" + *value + "'");
-            textFormat = *f;
-        } else if (name == "--output") {
-            if (!EndsWithNoCase(*value, ".png") && !EndsWithNoCase(*value, ".pdf"))
-                return Usage(io, "the output file must end in .png or .pdf, not '" + *value + "'");
-            output = *value;
+    const auto own = [&](const std::string& name,
+                         const std::string& value) -> std::optional<std::string> {
+        if (name == "-o" || name == "--output") {
+            if (!EndsWithNoCase(value, ".png") && !EndsWithNoCase(value, ".pdf"))
+                return "the output file must end in .png or .pdf, not '" + value + "'";
+            output = value;
         } else if (name == "--dpi") {
-            const std::optional<double> dpi = ParsePositive(*value, 2400);
+            const std::optional<double> dpi = ParsePositive(value, 2400);
             if (!dpi)
-                return Usage(io, "--dpi must be a number above 0 and at most 2400, not '" + *value +
-                                     "'");
+                return "--dpi must be a number above 0 and at most 2400, not '" + value + "'";
             settings.dpi = *dpi;
         } else {
-            const std::optional<double> s = ParsePositive(*value, 3600);
+            const std::optional<double> s = ParsePositive(value, 3600);
             if (!s)
-                return Usage(io, "--time-limit must be seconds above 0 and at most 3600, not '" +
-                                     *value + "'");
+                return "--time-limit must be seconds above 0 and at most 3600, not '" + value + "'";
             settings.timeLimit = std::chrono::milliseconds(static_cast<long long>(*s * 1000));
         }
+        return std::nullopt;
+    };
+    if (const std::optional<std::string> error =
+            ParseGenerateArgs(args, {"-o", "--output", "--dpi", "--time-limit"}, own, a))
+        return Usage(io, *error);
+    if (a.help) {
+        io.out << UsageText();
+        return EXIT_OK;
     }
-    if (!target)
+    if (!a.target)
         return Usage(io, "--target is required");
-    if (*target == TARGET_HTML) {
+    if (*a.target == TARGET_HTML) {
         io.err << "brindle render: rendering HTML is not available in the command-line tool "
                   "(the editor's rendered preview shows it)\n";
         return EXIT_USAGE;
     }
-    if (!path)
+    if (!a.path)
         return Usage(io, "no FILE given");
     if (!output)
         return Usage(io, "-o OUT.png or -o OUT.pdf is required");
     const bool pdf = EndsWithNoCase(*output, ".pdf");
     settings.wantPdf = pdf;
 
-    CCliDocument table(io.err, textFormat);
-    if (LoadTableForCli(*path, table, io.err) != EXIT_OK)
+    CCliDocument table(io.err, a.textFormat);
+    if (LoadTableForCli(*a.path, table, io.err) != EXIT_OK)
         return EXIT_IO;
     const CMyDoc& doc = table.doc;
-    const CCellRect region = range ? *range : UsedRegion(doc.m_cells, doc.m_hLines, doc.m_vLines);
+    const CCellRect region =
+        a.range ? *a.range : UsedRegion(doc.m_cells, doc.m_hLines, doc.m_vLines);
     std::string error;
-    const std::optional<CRenderSource> source = MakeRenderSource(
-        *target, {doc.m_cells, table.spans, doc.m_hLines, doc.m_vLines}, region, options, error);
+    const std::optional<CRenderSource> source =
+        MakeRenderSource(*a.target, {doc.m_cells, table.spans, doc.m_hLines, doc.m_vLines}, region,
+                         a.options, error);
     if (!source) {
         io.err << "brindle render: " << error << "\n";
         return EXIT_TEX_ERROR;

@@ -116,11 +116,21 @@ std::string Seconds(std::chrono::milliseconds ms) {
            " s";
 }
 
-// The result of a compile that ended without a PDF, or with an error.
+bool Succeeded(const CCompile& c) {
+    return c.folderError.empty() && c.outcome.kind == CChildOutcome::Exited &&
+           c.outcome.exitCode == 0 && !c.pdf.empty();
+}
+
+// The result of a compile that did not succeed.
 CRenderResult Failure(const CCompile& c, const std::string& engineName, const CRenderSource& src,
                       const CTexDocument& doc, const CRenderSettings& s) {
     CRenderResult res;
     res.confined = c.outcome.confined;
+    if (!c.folderError.empty()) {
+        res.status = RenderStatus::Failed;
+        res.message = c.folderError;
+        return res;
+    }
     switch (c.outcome.kind) {
     case CChildOutcome::TimedOut:
         res.status = RenderStatus::TimedOut;
@@ -214,12 +224,7 @@ CRenderResult Render(const CRenderSource& src, const CRenderSettings& s,
         page.textHeight = page.height - 2 * PAGE_MARGIN;
         const CTexDocument doc = BuildTexDocument(src, page);
         const CCompile c = Compile(engine, doc, s, cache, deadline, cancel);
-        if (!c.folderError.empty()) {
-            res.status = RenderStatus::Failed;
-            res.message = c.folderError;
-            return res;
-        }
-        if (c.outcome.kind != CChildOutcome::Exited || c.outcome.exitCode != 0 || c.pdf.empty())
+        if (!Succeeded(c))
             return Failure(c, engineName, src, doc, s);
         res.confined = c.outcome.confined;
 
@@ -306,13 +311,7 @@ CRenderResult Render(const CRenderSource& src, const CRenderSettings& s,
         cut.height = res.picture.height * 72 / dpi;
         const CTexDocument cutDoc = BuildTexDocument(src, cut);
         const CCompile second = Compile(engine, cutDoc, s, cache, deadline, cancel);
-        if (!second.folderError.empty()) {
-            res.status = RenderStatus::Failed;
-            res.message = second.folderError;
-            return res;
-        }
-        if (second.outcome.kind != CChildOutcome::Exited || second.outcome.exitCode != 0 ||
-            second.pdf.empty())
+        if (!Succeeded(second))
             return Failure(second, engineName, src, cutDoc, s);
         res.pdf = second.pdf;
         return res;
