@@ -13,12 +13,19 @@ const char* UsageText() {
            "  generate --target tabular|array|html [--range C1,R1,C2,R2]\n"
            "           [--option KEY=VALUE]... [--text-format csv|tab] FILE\n"
            "      write the LaTeX or HTML source of the table to stdout\n"
+           "  render --target tabular|array|html [--range C1,R1,C2,R2]\n"
+           "         [--option KEY=VALUE]... [--text-format csv|tab] [--dpi N]\n"
+           "         [--time-limit SECONDS] FILE -o OUT.png|OUT.pdf\n"
+           "      typeset the LaTeX source with pdflatex (lualatex with luatexja for\n"
+           "      Japanese text) and write the table cut to its size as PNG or PDF;\n"
+           "      html is shown by the editor only\n"
            "  insert [--keyword K] FILE\n"
            "      insert stdin into FILE right after the first keyword K\n"
            "      (default %%BrindlePlease%%)\n"
            "\n"
            "exit status: 0 success, 1 usage error, 2 file not readable or writable,\n"
-           "3 keyword not found\n";
+           "3 keyword not found, 4 TeX stopped on an error or ran out of time (render),\n"
+           "5 no TeX engine installed (render)\n";
 }
 
 int RunBrindle(const std::vector<std::string>& args, CCliStreams& io) {
@@ -40,6 +47,8 @@ int RunBrindle(const std::vector<std::string>& args, CCliStreams& io) {
         return RunGenerate(rest, io);
     if (command == "insert")
         return RunInsert(rest, io);
+    if (command == "render")
+        return RunRender(rest, io);
     io.err << "brindle: unknown command '" << command << "'\n" << UsageText();
     return EXIT_USAGE;
 }

@@ -1,0 +1,3 @@
+if(TARGET brindle_render)
+  brindle_add_bench(render_bench SOURCES render_bench.cpp LIBS brindle_render)
+endif()
