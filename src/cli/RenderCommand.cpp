@@ -128,7 +128,7 @@ int RunRender(const std::vector<std::string>& args, CCliStreams& io) {
         }
         bytes = std::move(*png);
     }
-    if (const CFileIoResult w = AtomicWriteFile(*output, bytes); !w.ok) {
+    if (const CFileIoResult w = ReplaceFileContent(*output, bytes); !w.ok) {
         io.err << "brindle render: cannot write " << *output << ": " << w.error << "\n";
         return EXIT_IO;
     }

@@ -83,7 +83,7 @@ CCompile Compile(const std::string& engine, const CTexDocument& doc, const CRend
         return c;
     }
     const std::string base = folder.Path() + "/" + DOC_NAME;
-    if (const CFileIoResult w = AtomicWriteFile(base + ".tex", doc.text); !w.ok) {
+    if (const CFileIoResult w = ReplaceFileContent(base + ".tex", doc.text); !w.ok) {
         c.folderError = "cannot write the document: " + w.error;
         return c;
     }
