@@ -24,6 +24,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <memory>
 
 namespace {
 
@@ -88,6 +89,21 @@ private:
     std::function<void(QMessageBox*)> m_act;
 };
 
+// A main window on a new document with its recovery copy kept in folder.
+struct CWindowWithCopy {
+    CFakeMessageBox box;
+    CFakeFileDialog dialog;
+    CFakeFileTypeQuestion fileType;
+    CMainFrame frame{box, dialog, fileType};
+    std::unique_ptr<CRecoveryAgent> agent;
+
+    CWindowWithCopy(const std::string& folder, CRecoveryTiming timing, int pollMs) {
+        frame.Start({});
+        agent = std::make_unique<CRecoveryAgent>(frame, CRecoveryStore(folder, CProcessId::Self()),
+                                                 false, timing, pollMs);
+    }
+};
+
 void Press(QMessageBox* box, const char* name) {
     auto* button = box->findChild<QPushButton*>(QString::fromLatin1(name));
     QVERIFY2(button, name);
@@ -138,16 +154,11 @@ private slots:
     }
 
     void typedTextsReachTheCopyAndACloseRemovesIt() {
-        CFakeMessageBox box;
-        CFakeFileDialog dialog;
-        CFakeFileTypeQuestion fileType;
-        CMainFrame frame(box, dialog, fileType);
-        QVERIFY(frame.Start({}));
+        CWindowWithCopy w(m_folder, {200ms, 2000ms}, 20);
+        CMainFrame& frame = w.frame;
         frame.show();
         frame.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
-        CRecoveryAgent agent(frame, CRecoveryStore(m_folder, CProcessId::Self()), false,
-                             {200ms, 2000ms}, 20);
         QTest::qWait(300);
         QVERIFY(!std::filesystem::exists(OwnCopy())); // nothing while unmodified
 
@@ -176,7 +187,7 @@ private slots:
         QVERIFY(frame.Document().IsModified());
 
         // Closing, the changes given up: the copy goes at once.
-        box.answers = {MsgAnswer::No};
+        w.box.answers = {MsgAnswer::No};
         QVERIFY(frame.close());
         QVERIFY(!std::filesystem::exists(OwnCopy()));
         QTest::qWait(300);
@@ -184,19 +195,14 @@ private slots:
     }
 
     void aCloseCancelledKeepsTheCopy() {
-        CFakeMessageBox box;
-        CFakeFileDialog dialog;
-        CFakeFileTypeQuestion fileType;
-        CMainFrame frame(box, dialog, fileType);
-        QVERIFY(frame.Start({}));
-        CRecoveryAgent agent(frame, CRecoveryStore(m_folder, CProcessId::Self()), false,
-                             {50ms, 500ms}, 10);
+        CWindowWithCopy w(m_folder, {50ms, 500ms}, 10);
+        CMainFrame& frame = w.frame;
         CCellData d;
         d.text = "kept";
         frame.Document().m_cells.SetCell(1, 1, d);
         frame.Document().SetModifiedFlag(true);
         QTRY_VERIFY(std::filesystem::exists(OwnCopy()));
-        box.answers = {MsgAnswer::Cancel};
+        w.box.answers = {MsgAnswer::Cancel};
         QVERIFY(!frame.close());
         QTest::qWait(100);
         QVERIFY(std::filesystem::exists(OwnCopy()));
@@ -207,13 +213,8 @@ private slots:
     void aFailedWriteShowsInTheStatusBar() {
         std::filesystem::create_directories(std::filesystem::path(m_folder).parent_path());
         Spit(m_folder, "in the way");
-        CFakeMessageBox box;
-        CFakeFileDialog dialog;
-        CFakeFileTypeQuestion fileType;
-        CMainFrame frame(box, dialog, fileType);
-        QVERIFY(frame.Start({}));
-        CRecoveryAgent agent(frame, CRecoveryStore(m_folder, CProcessId::Self()), false,
-                             {50ms, 500ms}, 10);
+        CWindowWithCopy w(m_folder, {50ms, 500ms}, 10);
+        CMainFrame& frame = w.frame;
         frame.Document().SetModifiedFlag(true);
         QTRY_VERIFY(!frame.statusBar()->currentMessage().isEmpty());
         QCOMPARE(frame.statusBar()->currentMessage(),

@@ -132,4 +132,14 @@ public:
     }
 };
 
+// A parameterised case's name as a test name: its words joined by '_'.
+struct CCaseName {
+    template <class Info> std::string operator()(const Info& param) const {
+        std::string name;
+        for (const char* ch = param.param.name; *ch; ++ch)
+            name += std::isalnum(static_cast<unsigned char>(*ch)) ? *ch : '_';
+        return name;
+    }
+};
+
 } // namespace rectest

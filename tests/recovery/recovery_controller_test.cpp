@@ -245,13 +245,7 @@ TEST_P(RecoveryFlow, CopyRemovedWhenTheChangesAreSavedOrGivenUp) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Flows, RecoveryFlow, ::testing::ValuesIn(kFlows),
-                         [](const ::testing::TestParamInfo<FlowCase>& param) {
-                             std::string name;
-                             for (const char* ch = param.param.name; *ch; ++ch)
-                                 name += std::isalnum(static_cast<unsigned char>(*ch)) ? *ch : '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Flows, RecoveryFlow, ::testing::ValuesIn(kFlows), CCaseName());
 
 TEST_F(RecoveryControllerTest, OpeningATextFileReplacesTheOldCopyByOneOfTheImport) {
     Start();

@@ -1,4 +1,5 @@
 #include "RecoveryScheduler.h"
+#include "RecoveryTestUtil.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 namespace {
 
 using namespace std::chrono_literals;
+using rectest::CCaseName;
 using TimePoint = CRecoveryScheduler::TimePoint;
 
 enum Change {
@@ -136,12 +138,6 @@ TEST_P(RecoverySchedule, ActionsAtEachPoll) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Timing, RecoverySchedule, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<Case>& param) {
-                             std::string name;
-                             for (const char* ch = param.param.name; *ch; ++ch)
-                                 name += std::isalnum(static_cast<unsigned char>(*ch)) ? *ch : '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Timing, RecoverySchedule, ::testing::ValuesIn(kCases), CCaseName());
 
 } // namespace
