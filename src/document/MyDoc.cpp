@@ -95,6 +95,7 @@ CMyDoc::CMyDoc(IMessageBox& messageBox, IFileDialog& fileDialog, IFileTypeQuesti
 void CMyDoc::SetModifiedFlag(bool modified) {
     const bool changed = m_modified != modified;
     m_modified = modified;
+    ++(modified ? m_editCount : m_cleanCount);
     if (changed && onTitleChanged)
         onTitleChanged();
 }
@@ -110,6 +111,10 @@ std::string CMyDoc::GetTitle() const {
         return kUntitled;
     const std::string name = std::filesystem::path(m_pathName).filename().string();
     return name.empty() ? m_pathName : name;
+}
+
+bool CMyDoc::IsNeverSaved() const {
+    return m_pathName.empty() || IsUntitled(m_pathName);
 }
 
 void CMyDoc::UpdateAllViews() {
@@ -258,6 +263,30 @@ CReadResult CMyDoc::LoadFromFile() {
     } catch (const CArchiveException& e) {
         m_read = FileError("read", m_readingPath, ArchiveReason(e));
     }
+    return m_read;
+}
+
+CReadResult CMyDoc::OpenUnsaved(std::string_view nativeBytes, const std::string& path,
+                                bool imported) {
+    DeleteContents();
+    m_read = {};
+    if (onFileAccess)
+        onFileAccess();
+    CArchiveReader ar{nativeBytes};
+    try {
+        if (ReadFraming(ar) != NativeFraming::Current)
+            throw CArchiveException(CArchiveException::fileError, "not a table file");
+        ReadNativeSections(ar, NativeFraming::Current, m_cells, m_hLines, m_vLines, m_sizes);
+    } catch (const CArchiveException& e) {
+        m_read = FileError("read", path, ArchiveReason(e));
+        DeleteContents();
+        return m_read;
+    }
+    SetPathName(path);
+    m_bImported = imported;
+    SetModifiedFlag(true);
+    m_bContentsReplaced = true;
+    UpdateAllViews();
     return m_read;
 }
 

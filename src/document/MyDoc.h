@@ -5,8 +5,10 @@
 #include "CellSize.h"
 #include "LineArray.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 class IMessageBox;
 class IFileDialog;
@@ -45,6 +47,10 @@ public:
 
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified = true);
+    // Counters for observers that poll: every SetModifiedFlag(true) counts as a change, every
+    // SetModifiedFlag(false) as contents saved or given up (Save, Save As, New, Open).
+    std::uint64_t EditCount() const { return m_editCount; }
+    std::uint64_t CleanCount() const { return m_cleanCount; }
 
     void DeleteContents();
     bool OnNewDocument();
@@ -66,6 +72,8 @@ public:
     void SetPathName(const std::string& path);
     // "Untitled" or the file's name without its folder.
     std::string GetTitle() const;
+    // No path name, or one that ends in "Untitled": Save asks for a name.
+    bool IsNeverSaved() const;
 
     // Open after its dialog: empties the document, takes path as its path name and reads it
     // (CSV import for a name ending in CSV, else the native reader with its fallback).
@@ -77,6 +85,10 @@ public:
     bool SaveToFile();
     // The native file's bytes for the current contents.
     std::string SerializeToBytes() const;
+    // Takes native file bytes in the current format as unsaved contents of path, as Open
+    // would, and marks the document modified so that Save writes them to path (through Save
+    // As when imported). A FileError, not shown, when the bytes are no complete table.
+    CReadResult OpenUnsaved(std::string_view nativeBytes, const std::string& path, bool imported);
     // Reads native file bytes into the document (the fallback included); raises
     // CArchiveException when the current format ends early.
     void SerializeFromBytes(CArchiveReader& ar);
@@ -107,4 +119,6 @@ private:
     std::string m_readingPath; // the file being read, for the fallback's text import
     CReadResult m_read;
     bool m_modified = false;
+    std::uint64_t m_editCount = 0;
+    std::uint64_t m_cleanCount = 0;
 };

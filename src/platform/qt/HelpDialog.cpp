@@ -1,5 +1,6 @@
 #include "HelpDialog.h"
 
+#include "RecoveryStore.h"
 #include "Resource.h"
 #include "UiResources.h"
 
@@ -73,6 +74,21 @@ QString CHelpDialog::PageHtml() {
         "<th align='left'>What it does</th></tr>");
     AddMenu(html, MainMenu(), QString(), keys);
     html += QStringLiteral("</table>");
+    html += QStringLiteral(
+                "<h3>Recovery copies</h3>"
+                "<p>While a table has unsaved changes, the editor keeps a copy of it a few "
+                "seconds after the last change (under continuous editing at least every 30 "
+                "seconds) in the folder <tt>%1</tt> (<tt>$XDG_STATE_HOME/visual-brindle/"
+                "recovery</tt>, else <tt>~/.local/state/visual-brindle/recovery</tt>). Your own "
+                "files are written only when you save. Saving, New, Open and a normal exit "
+                "remove the copy.</p>"
+                "<p>When the editor ended without that (a crash, a killed process, a power cut), "
+                "the next start asks whether to recover the unsaved changes; Recover opens "
+                "the table under its own name, so Save writes the real file, and Discard "
+                "removes the copy. A copy that cannot be read is reported and renamed to end "
+                "in <tt>.unreadable</tt>. <tt>visual-brindle --no-recovery</tt> starts "
+                "without asking.</p>")
+                .arg(QString::fromStdString(DefaultRecoveryFolder()).toHtmlEscaped());
     return html;
 }
 

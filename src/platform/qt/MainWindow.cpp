@@ -276,6 +276,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    emit closeAccepted();
 }
 
 void CMainFrame::showEvent(QShowEvent* event) {

@@ -58,6 +58,10 @@ public:
     QStatusBar* m_wndStatusBar = nullptr;
     QLabel* m_cellPane = nullptr;
 
+signals:
+    // The window is closing for good: the save prompt was answered either way.
+    void closeAccepted();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
