@@ -8,6 +8,7 @@ BRINDLE_PACKAGES=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-mincho
+  dpkg-dev file
 )
 
 brindle_missing_packages() {
