@@ -9,6 +9,7 @@ BRINDLE_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-mincho
   texlive-latex-base libpoppler-cpp-dev
+  dpkg-dev file
 )
 
 brindle_missing_packages() {

@@ -1,9 +1,12 @@
 #include "Commands.h"
 
+#include "BrindleVersion.h"
+
 #include <ostream>
 
 const char* UsageText() {
     return "usage: brindle COMMAND [OPTIONS] ...\n"
+           "       brindle --version\n"
            "\n"
            "commands:\n"
            "  dump [--text-format csv|tab] FILE\n"
@@ -37,6 +40,10 @@ int RunBrindle(const std::vector<std::string>& args, CCliStreams& io) {
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (command == "-h" || command == "--help" || command == "help") {
         io.out << UsageText();
+        return EXIT_OK;
+    }
+    if (command == "--version") {
+        io.out << "brindle " << kBrindleVersion << "\n";
         return EXIT_OK;
     }
     if (command == "dump")

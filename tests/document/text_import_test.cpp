@@ -147,11 +147,9 @@ TEST(TextImport, Rows) {
             const CCellData* rec = cells.GetCell(col, row);
             ASSERT_NE(rec, nullptr) << col << "," << row;
             EXPECT_EQ(rec->text, text);
-            EXPECT_EQ(*rec, [&] {
-                CCellData d;
-                d.text = text;
-                return d;
-            }()) << "imported records are default records";
+            CCellData expected;
+            expected.text = text;
+            EXPECT_EQ(*rec, expected) << "imported records are default records";
         }
     }
 }

@@ -1,6 +1,7 @@
 // visual-brindle: the table editor.
 
 #include "Application.h"
+#include "BrindleVersion.h"
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -43,13 +44,20 @@ int main(int argc, char* argv[]) {
     QElapsedTimer clock;
     clock.start();
     bool measure = false;
-    for (int i = 1; i < argc; ++i)
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        // The version needs no display: answered before the GUI starts, so it works in a
+        // terminal without one.
+        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) {
+            std::printf("visual-brindle %s\n", kBrindleVersion);
+            return 0;
+        }
         measure = measure || std::strcmp(argv[i], "--measure-startup") == 0;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Visual Brindle"));
     QApplication::setOrganizationName(QStringLiteral("KESTA"));
-    QApplication::setApplicationVersion(QStringLiteral("1.5.0.1"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kBrindleVersion));
     QApplication::setDesktopFileName(QStringLiteral("visual-brindle"));
 
     CMyApp brindle;
