@@ -126,7 +126,10 @@ std::string BaseName(const std::string& path) {
 
 // Hidden temporary names beside a file: ".NAME.brindle-PID-XXXXXX".
 std::string TempPrefix(const std::string& path) {
-    return "." + BaseName(path) + ".brindle-";
+    std::string prefix(1, '.');
+    prefix += BaseName(path);
+    prefix += ".brindle-";
+    return prefix;
 }
 
 // Removes the temporary files of earlier saves of path whose process is gone.

@@ -132,8 +132,9 @@ CFileIoResult CRecoveryStore::Claim(const std::string& path) const {
 std::optional<std::string> CRecoveryStore::MoveAside(const std::string& path,
                                                      std::string& error) const {
     for (int n = 1; n < 1000; ++n) {
-        const std::string aside =
-            path + std::string(kAsideSuffix) + (n == 1 ? std::string() : "-" + std::to_string(n));
+        std::string aside = path + std::string(kAsideSuffix);
+        if (n > 1)
+            aside += '-' + std::to_string(n);
         const int err = RenameNoReplace(path, aside);
         if (err == 0)
             return aside;
