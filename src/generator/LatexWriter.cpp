@@ -169,9 +169,8 @@ void WriteLatex(bool array, const CGenerateModel& model, const CCellRect& region
     for (std::size_t i = 0; i < cellCount; ++i)
         textRow[i] = static_cast<int>(i);
 
-    // One pass over the records of the region, row by row: the slots, the text-row map, the
-    // placement votes of each column, and the size of all texts.
-    std::vector<int> votes(static_cast<std::size_t>(n) * 3);
+    // One pass over the records of the region, row by row: the slots, the text-row map and
+    // the size of all texts.
     std::size_t textBytes = 0;
     for (int y = y1; y <= y2; ++y) {
         const std::size_t rowStart = static_cast<std::size_t>(y - y1) * n;
@@ -187,8 +186,6 @@ void WriteLatex(bool array, const CGenerateModel& model, const CCellRect& region
             slot.hplace = rec->hplace;
             slot.present = true;
             textBytes += slot.size;
-            const int place = rec->hplace == 0 ? 0 : rec->hplace == 2 ? 2 : 1;
-            ++votes[static_cast<std::size_t>(k) * 3 + place];
             if (rec->rowspan == 1 || !model.spans.IsOrigin(x1 + k, y))
                 continue;
             const int rs = std::min(static_cast<int>(rec->rowspan), y2 - y + 1);
@@ -235,8 +232,7 @@ void WriteLatex(bool array, const CGenerateModel& model, const CCellRect& region
         for (int k = 0; k < n; ++k) {
             colRule[k] = static_cast<std::uint8_t>(VoteColumnRule(vLines, y1, y2, x1 + k));
             Rule(s, colRule[k]);
-            const int* v = &votes[static_cast<std::size_t>(k) * 3];
-            colPlace[k] = static_cast<std::uint8_t>(DecidePlace(v[0], v[1], v[2]));
+            colPlace[k] = static_cast<std::uint8_t>(VoteColumnPlace(model.cells, y1, y2, x1 + k));
             s.Char(PlaceLetter(colPlace[k]));
         }
         colRule[n] = static_cast<std::uint8_t>(VoteColumnRule(vLines, y1, y2, x2 + 1));

@@ -1,6 +1,9 @@
 #pragma once
 
-#include "Generator.h"
+#include "GenerateTypes.h"
+#include "Options.h"
+
+#include <string>
 
 // LaTeX tabular (array false) or array (array true) source of region into out.
 void WriteLatex(bool array, const CGenerateModel& model, const CCellRect& region,
