@@ -141,13 +141,12 @@ int RunGenerate(const std::vector<std::string>& args, CCliStreams& io) {
     if (!path)
         return Usage(io, "no FILE given");
 
-    CCliDocument table(io.err, textFormat);
-    if (LoadTableForCli(*path, table, io.err) != EXIT_OK)
+    CCliTable table;
+    if (LoadTableForCli(*path, textFormat, table, io.err) != EXIT_OK)
         return EXIT_IO;
-    const CMyDoc& doc = table.doc;
-    const CCellRect region = range ? *range : UsedRegion(doc.m_cells, doc.m_hLines, doc.m_vLines);
+    const CCellRect region = range ? *range : UsedRegion(table.cells, table.hLines, table.vLines);
     std::string source;
-    GenerateSource(*target, {doc.m_cells, table.spans, doc.m_hLines, doc.m_vLines}, region, options,
+    GenerateSource(*target, {table.cells, table.spans, table.hLines, table.vLines}, region, options,
                    source);
     io.out.write(source.data(), static_cast<std::streamsize>(source.size()));
     io.out.flush();

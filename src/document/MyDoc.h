@@ -4,6 +4,7 @@
 #include "CellArray.h"
 #include "CellSize.h"
 #include "LineArray.h"
+#include "TextImport.h"
 
 #include <functional>
 #include <string>
@@ -11,6 +12,7 @@
 class IMessageBox;
 class IFileDialog;
 class IFileTypeQuestion;
+struct CTableReadResult;
 
 // How the last read of a file ended, for callers that cannot watch the message boxes.
 struct CReadResult {
@@ -78,9 +80,9 @@ public:
     // The native file's bytes for the current contents.
     std::string SerializeToBytes() const;
     // Reads native file bytes into the document (the fallback included); raises
-    // CArchiveException when the current format ends early.
+    // CTableReadError when the current format ends early.
     void SerializeFromBytes(CArchiveReader& ar);
-    // Text imports of the current path name. A read error raises CArchiveException (fileError).
+    // Text imports of the current path name. A read error raises CTableReadError.
     void ImportCsv(bool skipQuestion);
     void ImportTabText();
     // How the last OpenFile, LoadFromFile or OnOpenDocument ended.
@@ -94,8 +96,13 @@ public:
     std::function<void()> onFileAccess;
 
 private:
-    void ReadFallback(CArchiveReader& ar);
-    void ImportText(bool csv);
+    // The native reader on path; raises CTableReadError.
+    void ReadNative(const std::string& path);
+    // The flags the fallback sets: the table is to be saved in the current format.
+    void TakeFallback();
+    // Shows a reader's messages in order and keeps what it says about the contents.
+    void TakeReadResult(const CTableReadResult& result);
+    void ImportText(TextSeparator separator);
     bool WriteTo(const std::string& path);
     void UpdateAllViews();
     void ReportFileError(const CReadResult& result);

@@ -9,7 +9,15 @@
 
 namespace {
 
-CFileIoResult Failure(int err) { return {false, std::strerror(err)}; }
+CFileIoResult Failure(int err) {
+    return {false, std::strerror(err)};
+}
+
+CFileIoResult OpenFailure(int err) {
+    CFileIoResult r = Failure(err);
+    r.openFailed = true;
+    return r;
+}
 
 } // namespace
 
@@ -17,16 +25,16 @@ CFileIoResult ReadWholeFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return Failure(errno);
+        return OpenFailure(errno);
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
         const int err = errno;
         ::close(fd);
-        return Failure(err);
+        return OpenFailure(err);
     }
     if (S_ISDIR(st.st_mode)) {
         ::close(fd);
-        return Failure(EISDIR);
+        return OpenFailure(EISDIR);
     }
     if (st.st_size > 0)
         bytes.reserve(static_cast<std::size_t>(st.st_size));
@@ -99,5 +107,6 @@ CFileIoResult AtomicWriteFile(const std::string& path, const std::string& bytes)
 
 bool IsWritableFile(const std::string& path) {
     struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), W_OK) == 0;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+           ::access(path.c_str(), W_OK) == 0;
 }
