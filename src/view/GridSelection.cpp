@@ -1,0 +1,116 @@
+#include "GridSelection.h"
+
+#include "DeviceContext.h"
+#include "GridGeometry.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+CCellRect CGridSelection::Normalized() const {
+    return {std::min(m_anchorCol, m_cursorCol), std::min(m_anchorRow, m_cursorRow),
+            std::max(m_anchorCol, m_cursorCol), std::max(m_anchorRow, m_cursorRow)};
+}
+
+std::string CGridSelection::IndicatorText() const {
+    char buf[64];
+    if (m_rangeMode)
+        std::snprintf(buf, sizeof buf, "(%2d,%2d)-(%2d,%2d)", m_anchorCol, m_anchorRow, m_cursorCol,
+                      m_cursorRow);
+    else
+        std::snprintf(buf, sizeof buf, "(%2d,%2d)", m_anchorCol, m_anchorRow);
+    return buf;
+}
+
+void CGridSelection::Invert(IDeviceContext& dc, const CGridGeometry& g, int a1, int b1, int a2,
+                            int b2) {
+    m_highlightShown = !m_highlightShown;
+    const int c1 = std::clamp(std::min(a1, a2), 1, MAX_CELLS);
+    const int c2 = std::clamp(std::max(a1, a2), 1, MAX_CELLS);
+    const int r1 = std::clamp(std::min(b1, b2), 1, MAX_CELLS);
+    const int r2 = std::clamp(std::max(b1, b2), 1, MAX_CELLS);
+    dc.InvertRect(g.CellsRect(c1, r1, c2, r2));
+}
+
+void CGridSelection::HideHighlight(IDeviceContext& dc, const CGridGeometry& g) {
+    if (m_highlightShown)
+        Invert(dc, g, m_anchorCol, m_anchorRow, m_cursorCol, m_cursorRow);
+}
+
+bool CGridSelection::BeginMove(IDeviceContext& dc, const CGridGeometry& g, bool incremental) {
+    if (!m_highlightShown)
+        return false;
+    if (incremental && m_rangeMode && m_anchorFixed)
+        return true;
+    Invert(dc, g, m_anchorCol, m_anchorRow, m_cursorCol, m_cursorRow);
+    return false;
+}
+
+void CGridSelection::Place(int col, int row) {
+    if (m_rangeMode) {
+        if (!m_anchorFixed) {
+            m_anchorCol = col;
+            m_anchorRow = row;
+        }
+        m_cursorCol = col;
+        m_cursorRow = row;
+        m_anchorFixed = true;
+    } else {
+        m_anchorCol = m_cursorCol = col;
+        m_anchorRow = m_cursorRow = row;
+        m_anchorFixed = false;
+    }
+}
+
+void CGridSelection::Draw(IDeviceContext& dc, const CGridGeometry& g, const CGridSelection& old,
+                          bool incremental) {
+    if (!incremental) {
+        Invert(dc, g, m_anchorCol, m_anchorRow, m_cursorCol, m_cursorRow);
+        return;
+    }
+
+    // Strip update: only the columns or rows that entered or left the selection.
+    const int dxOld = old.m_cursorCol - old.m_anchorCol;
+    const int dyOld = old.m_cursorRow - old.m_anchorRow;
+    const int dxNew = m_cursorCol - m_anchorCol;
+    const int dyNew = m_cursorRow - m_anchorRow;
+    const bool colsChanged = dxOld != dxNew;
+    const bool rowsChanged = dyOld != dyNew;
+    if (dxOld * dxNew <= 0 || dyOld * dyNew <= 0 || colsChanged == rowsChanged) {
+        Invert(dc, g, old.m_anchorCol, old.m_anchorRow, old.m_cursorCol, old.m_cursorRow);
+        Invert(dc, g, m_anchorCol, m_anchorRow, m_cursorCol, m_cursorRow);
+        return;
+    }
+    // Each strip inversion flips the flag; a pair of flips keeps the highlight shown.
+    const auto strip = [&](int a1, int b1, int a2, int b2) {
+        Invert(dc, g, a1, b1, a2, b2);
+        m_highlightShown = true;
+    };
+    if (colsChanged) {
+        const int oc = old.m_cursorCol;
+        const int nc = m_cursorCol;
+        const bool growing = std::abs(dxNew) > std::abs(dxOld);
+        int from, to;
+        if (dxOld > 0) {
+            from = growing ? oc + 1 : nc + 1;
+            to = growing ? nc : oc;
+        } else {
+            from = growing ? nc : oc;
+            to = growing ? oc - 1 : nc - 1;
+        }
+        strip(from, m_anchorRow, to, m_cursorRow);
+    } else {
+        const int orow = old.m_cursorRow;
+        const int nrow = m_cursorRow;
+        const bool growing = std::abs(dyNew) > std::abs(dyOld);
+        int from, to;
+        if (dyOld > 0) {
+            from = growing ? orow + 1 : nrow + 1;
+            to = growing ? nrow : orow;
+        } else {
+            from = growing ? nrow : orow;
+            to = growing ? orow - 1 : nrow - 1;
+        }
+        strip(m_anchorCol, from, m_cursorCol, to);
+    }
+}
