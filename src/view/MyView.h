@@ -64,8 +64,8 @@ public:
     void ToggleRangeMode();
     // Ctrl+P and the menu key: the context menu at (15, 15) from the client corner.
     void ShowContextMenuAtCorner();
-    // The Delete key: ends range mode only (deleting the cells comes with the clipboard
-    // commands).
+    // The Delete key after OnKeyDown switched range mode off: nothing more yet (deleting the
+    // cells of the selection comes with the clipboard commands).
     void DeleteKey();
 
     // Mouse (MyViewMouse.cpp).

@@ -148,6 +148,5 @@ void CMyView::ShowContextMenuAtCorner() {
         m_host->ShowContextMenu({15, 15});
 }
 
-// Deleting the cells of the selection comes with the clipboard commands; until then the
-// Delete key only switches range mode off (OnKeyDown does that before calling here).
+// Empty: deleting the cells of the selection comes with the clipboard commands.
 void CMyView::DeleteKey() {}
