@@ -375,6 +375,7 @@ private slots:
         QVERIFY(help.contains(QStringLiteral("Ctrl+O")));
         QVERIFY(help.contains(QStringLiteral("Shift+Del")));
         QVERIFY(help.contains(QStringLiteral("Line Palette")));
+        QVERIFY(help.contains(QStringLiteral("--text-format")));
     }
 };
 
