@@ -6,6 +6,20 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
+
+namespace {
+
+// The columns (rows) that entered or left a range whose extent along them went from dOld to
+// dNew, both of the same sign, as its cursor moved from oldCursor to newCursor.
+std::pair<int, int> Strip(int oldCursor, int newCursor, int dOld, int dNew) {
+    const bool growing = std::abs(dNew) > std::abs(dOld);
+    if (dOld > 0)
+        return growing ? std::pair{oldCursor + 1, newCursor} : std::pair{newCursor + 1, oldCursor};
+    return growing ? std::pair{newCursor, oldCursor - 1} : std::pair{oldCursor, newCursor - 1};
+}
+
+} // namespace
 
 CCellRect CGridSelection::Normalized() const {
     return {std::min(m_anchorCol, m_cursorCol), std::min(m_anchorRow, m_cursorRow),
@@ -87,30 +101,10 @@ void CGridSelection::Draw(IDeviceContext& dc, const CGridGeometry& g, const CGri
         m_highlightShown = true;
     };
     if (colsChanged) {
-        const int oc = old.m_cursorCol;
-        const int nc = m_cursorCol;
-        const bool growing = std::abs(dxNew) > std::abs(dxOld);
-        int from, to;
-        if (dxOld > 0) {
-            from = growing ? oc + 1 : nc + 1;
-            to = growing ? nc : oc;
-        } else {
-            from = growing ? nc : oc;
-            to = growing ? oc - 1 : nc - 1;
-        }
+        const auto [from, to] = Strip(old.m_cursorCol, m_cursorCol, dxOld, dxNew);
         strip(from, m_anchorRow, to, m_cursorRow);
     } else {
-        const int orow = old.m_cursorRow;
-        const int nrow = m_cursorRow;
-        const bool growing = std::abs(dyNew) > std::abs(dyOld);
-        int from, to;
-        if (dyOld > 0) {
-            from = growing ? orow + 1 : nrow + 1;
-            to = growing ? nrow : orow;
-        } else {
-            from = growing ? nrow : orow;
-            to = growing ? orow - 1 : nrow - 1;
-        }
+        const auto [from, to] = Strip(old.m_cursorRow, m_cursorRow, dyOld, dyNew);
         strip(m_anchorCol, from, m_cursorCol, to);
     }
 }

@@ -5,6 +5,7 @@
 #include "FileTypeQuestion.h"
 #include "MyDoc.h"
 #include "MyView.h"
+#include "PaintChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +16,6 @@ class CCsvAnswer : public IFileTypeQuestion {
 public:
     bool AskCsv() override { return true; }
 };
-
-inline constexpr CColor GRID_GREY{192, 192, 192};
 
 // A document, a view over it and a fake window of 600 x 400 pixels (scroll bars 17 wide):
 // the grid area is (50, 25) - (583, 383). Default sizes: columns 100 wide, rows 40 high.

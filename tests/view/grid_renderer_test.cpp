@@ -4,7 +4,7 @@
 #include "GridGeometry.h"
 #include "GridRenderer.h"
 #include "LineArray.h"
-#include "RecordingDC.h"
+#include "PaintChecks.h"
 #include "SpanMap.h"
 
 #include <gtest/gtest.h>
@@ -16,8 +16,6 @@
 namespace {
 
 using Kind = CRecordingDC::Kind;
-
-inline constexpr CColor GRID_GREY{192, 192, 192};
 
 // A client area of 600 x 400 pixels (scroll bars 17 wide): the grid area is (50, 25) -
 // (583, 383). Default sizes: columns 100 wide, rows 40 high.
@@ -58,37 +56,6 @@ protected:
     int X(int c) const { return m_g.ColumnX(c); }
     int Y(int r) const { return m_g.RowY(r); }
 };
-
-std::vector<CRect> RectanglesIn(const CRecordingDC& dc, CColor penColor) {
-    std::vector<CRect> out;
-    for (const auto& op : dc.OpsOf(Kind::Rectangle))
-        if (op.pen.color == penColor)
-            out.push_back(op.rect);
-    return out;
-}
-
-int CountColour(const CRecordingDC& dc, const CRect& r, CColor c) {
-    int n = 0;
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x)
-            n += dc.Pixel(x, y) == c;
-    return n;
-}
-
-CCellData Text(const std::string& text, int hplace = 1, int vplace = 1) {
-    CCellData d;
-    d.text = text;
-    d.hplace = static_cast<std::uint8_t>(hplace);
-    d.vplace = static_cast<std::uint8_t>(vplace);
-    return d;
-}
-
-CCellData Span(int colspan, int rowspan) {
-    CCellData d;
-    d.colspan = static_cast<std::uint8_t>(colspan);
-    d.rowspan = static_cast<std::uint8_t>(rowspan);
-    return d;
-}
 
 } // namespace
 

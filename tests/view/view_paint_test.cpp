@@ -1,3 +1,4 @@
+#include "PaintChecks.h"
 #include "ViewFixture.h"
 
 #include "Resource.h"
@@ -8,37 +9,6 @@
 namespace {
 
 using Kind = CRecordingDC::Kind;
-
-std::vector<CRect> RectanglesIn(const CRecordingDC& dc, CColor penColor) {
-    std::vector<CRect> out;
-    for (const auto& op : dc.OpsOf(Kind::Rectangle))
-        if (op.pen.color == penColor)
-            out.push_back(op.rect);
-    return out;
-}
-
-int CountColour(const CRecordingDC& dc, const CRect& r, CColor c) {
-    int n = 0;
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x)
-            n += dc.Pixel(x, y) == c;
-    return n;
-}
-
-CCellData Text(const std::string& text, int hplace = 1, int vplace = 1) {
-    CCellData d;
-    d.text = text;
-    d.hplace = static_cast<std::uint8_t>(hplace);
-    d.vplace = static_cast<std::uint8_t>(vplace);
-    return d;
-}
-
-CCellData Span(int colspan, int rowspan) {
-    CCellData d;
-    d.colspan = static_cast<std::uint8_t>(colspan);
-    d.rowspan = static_cast<std::uint8_t>(rowspan);
-    return d;
-}
 
 } // namespace
 
