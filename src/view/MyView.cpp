@@ -106,18 +106,71 @@ void CMyView::OnDraw(IDeviceContext& dc) {
     }
 }
 
+namespace {
+
+enum class CommandFamily { None, Display, Selection, Text, Undo, Generate };
+
+// The view's command map: the family whose handlers take each command.
+CommandFamily FamilyOf(int id) {
+    switch (id) {
+    case ID_VIEW_GRID:
+        return CommandFamily::Display;
+    case ID_SELECT_RANGE:
+        return CommandFamily::Selection;
+    case ID_CELL_INPUT:
+    case ID_ALIGN_LEFT:
+    case ID_ALIGN_CENTER:
+    case ID_ALIGN_RIGHT:
+        return CommandFamily::Text;
+    case ID_EDIT_UNDO:
+        return CommandFamily::Undo;
+    case ID_GENERATE:
+    case ID_GENERATE_OPTIONS:
+        return CommandFamily::Generate;
+    default:
+        return CommandFamily::None;
+    }
+}
+
+} // namespace
+
 bool CMyView::OnCommand(int id) {
     // Toolbar buttons and shortcuts take no focus from the in-place editor: its text is
     // stored before any command (Save among them) runs.
     EndInPlaceEditor();
-    return OnDisplayCommand(id) || OnSelectionCommand(id) || OnTextCommand(id) ||
-           OnUndoCommand(id) || OnGenerateCommand(id);
+    switch (FamilyOf(id)) {
+    case CommandFamily::Display:
+        return OnDisplayCommand(id);
+    case CommandFamily::Selection:
+        return OnSelectionCommand(id);
+    case CommandFamily::Text:
+        return OnTextCommand(id);
+    case CommandFamily::Undo:
+        return OnUndoCommand(id);
+    case CommandFamily::Generate:
+        return OnGenerateCommand(id);
+    case CommandFamily::None:
+        break;
+    }
+    return false;
 }
 
 bool CMyView::OnUpdateCommand(int id, CCmdUI& ui) {
-    return OnUpdateDisplayCommand(id, ui) || OnUpdateSelectionCommand(id, ui) ||
-           OnUpdateTextCommand(id, ui) || OnUpdateUndoCommand(id, ui) ||
-           OnUpdateGenerateCommand(id, ui);
+    switch (FamilyOf(id)) {
+    case CommandFamily::Display:
+        return OnUpdateDisplayCommand(id, ui);
+    case CommandFamily::Selection:
+        return OnUpdateSelectionCommand(id, ui);
+    case CommandFamily::Text:
+        return OnUpdateTextCommand(id, ui);
+    case CommandFamily::Undo:
+        return OnUpdateUndoCommand(id, ui);
+    case CommandFamily::Generate:
+        return OnUpdateGenerateCommand(id, ui);
+    case CommandFamily::None:
+        break;
+    }
+    return false;
 }
 
 bool CMyView::OnDisplayCommand(int id) {

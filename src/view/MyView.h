@@ -29,8 +29,8 @@ class CCellSize;
 // and CGenerateController (the generate commands with the options record).
 //
 // Each family of commands has a source file of its own, MyView<Family>.cpp, with its command
-// and update handlers (OnXxxCommand, OnUpdateXxxCommand, called from OnCommand and
-// OnUpdateCommand). An editing command runs through EditRegion.
+// and update handlers (OnXxxCommand, OnUpdateXxxCommand); the command map in MyView.cpp says
+// which family takes which command. An editing command runs through EditRegion.
 class CMyView : public ICommandTarget {
 public:
     explicit CMyView(CMyDoc& doc);
@@ -150,7 +150,8 @@ public:
     bool HeadersDirty() const { return m_headersDirty; }
 
 private:
-    // Command families: each handles its own ids and says whether it knew the command.
+    // Command families: each takes the commands the command map gives it and says whether it
+    // handled the command.
     bool OnDisplayCommand(int id);
     bool OnUpdateDisplayCommand(int id, CCmdUI& ui);
     bool OnSelectionCommand(int id);
