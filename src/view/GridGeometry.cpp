@@ -111,13 +111,24 @@ CRect CGridGeometry::ScrollBarRect(ScrollBarKind kind) const {
                      : CRect{w - s, HEADER_HEIGHT, w, h - s};
 }
 
+int CGridGeometry::HeaderCount(HeaderKind kind) const {
+    switch (kind) {
+    case HeaderKind::Corner:
+        return 1;
+    case HeaderKind::Column:
+        return std::min(m_visibleCols, MAX_CELLS);
+    case HeaderKind::Row:
+        return std::min(m_visibleRows, MAX_CELLS);
+    }
+    return 0;
+}
+
 CHeaderPlace CGridGeometry::HeaderButton(HeaderKind kind, int index) const {
     if (kind == HeaderKind::Corner)
         return {true, {0, 0, GRID_LEFT, GRID_TOP}, 0};
     const bool column = kind == HeaderKind::Column;
-    const int visible = std::min(column ? m_visibleCols : m_visibleRows, MAX_CELLS);
     const int n = (column ? m_firstCol : m_firstRow) + index + 1;
-    if (index < 0 || index >= visible || n > MAX_CELLS)
+    if (index < 0 || index >= HeaderCount(kind) || n > MAX_CELLS)
         return {};
     if (column) {
         const int x = ColumnX(n);

@@ -111,8 +111,10 @@ public:
     CScrollInfo ScrollInfo(ScrollBarKind kind) const;
     bool ScrollArrowsEnabled(ScrollBarKind kind) const { return PageSize(kind) != MAX_CELLS; }
     CRect ScrollBarRect(ScrollBarKind kind) const;
-    // Where header button index of kind goes (the corner at index 0).
+    // Where header button index of kind goes (the corner at index 0). Only buttons below
+    // HeaderCount can be shown; the rest of a strip is hidden.
     CHeaderPlace HeaderButton(HeaderKind kind, int index) const;
+    int HeaderCount(HeaderKind kind) const;
     // The in-place editor over sel, widened to the whole grid area in a direction in which it
     // is larger than the grid area.
     CRect InPlaceEditRect(const CCellRect& sel) const;

@@ -433,8 +433,13 @@ void CGridWidget::LayoutHeaders(HeaderKind kind, const CGridGeometry& geometry) 
         m_corner->update();
         return;
     }
-    for (int k = MAX_CELLS - 1; k >= 0; --k) {
-        CHeaderButton* b = HeaderButton(kind, k);
+    const auto& strip = kind == HeaderKind::Column ? m_colHeaders : m_rowHeaders;
+    const int count = geometry.HeaderCount(kind);
+    for (int k = MAX_CELLS - 1; k >= count; --k)
+        if (!strip[k]->isHidden())
+            strip[k]->hide();
+    for (int k = count - 1; k >= 0; --k) {
+        CHeaderButton* b = strip[k];
         const CHeaderPlace place = geometry.HeaderButton(kind, k);
         if (!place.visible) {
             if (!b->isHidden())
