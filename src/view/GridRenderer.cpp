@@ -139,26 +139,29 @@ int CGridRenderer::DrawCell(IDeviceContext& dc, int c, int r) const {
 void CGridRenderer::DrawEdgeLine(IDeviceContext& dc, int c, int r, EdgeSide side) const {
     if (c > MAX_CELLS || r > MAX_CELLS || c < 1 || r < 1)
         return;
+    // The kind first: most edges have no line and need no position.
+    const bool vertical = side == EdgeSide::Left || side == EdgeSide::Right;
+    int e; // the column edge of a vertical line, the row edge of a horizontal one
     int kind;
-    int x1, y1, x2, y2;
-    bool vertical;
-    if (side == EdgeSide::Left || side == EdgeSide::Right) {
-        const int e = side == EdgeSide::Left ? c : c + 1;
+    if (vertical) {
+        e = side == EdgeSide::Left ? c : c + 1;
         kind = m_vLines.GetLine(r, e);
-        x1 = x2 = m_geometry.ColumnX(e);
-        y1 = m_geometry.RowY(r);
-        y2 = y1 + m_sizes.GetHeight();
-        vertical = true;
     } else {
-        const int e = side == EdgeSide::Top ? r : r + 1;
+        e = side == EdgeSide::Top ? r : r + 1;
         kind = m_hLines.GetLine(c, e);
-        x1 = m_geometry.ColumnX(c);
-        x2 = x1 + m_sizes.GetWidth(c);
-        y1 = y2 = m_geometry.RowY(e);
-        vertical = false;
     }
     if (kind != LINE_SINGLE && kind != LINE_DOUBLE)
         return;
+    int x1, y1, x2, y2;
+    if (vertical) {
+        x1 = x2 = m_geometry.ColumnX(e);
+        y1 = m_geometry.RowY(r);
+        y2 = y1 + m_sizes.GetHeight();
+    } else {
+        x1 = m_geometry.ColumnX(c);
+        x2 = x1 + m_sizes.GetWidth(c);
+        y1 = y2 = m_geometry.RowY(e);
+    }
     const CPen oldPen = dc.SelectPen(m_penLine);
     if (kind == LINE_SINGLE) {
         dc.MoveTo(x1, y1);
