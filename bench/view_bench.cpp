@@ -59,9 +59,9 @@ public:
     int GetScrollBarSize() const override { return 17; }
     IDeviceContext& GetClientDC() override { return dc; }
     void Invalidate(bool) override {}
-    // Reads every place from the geometry, as a window laying out its buttons does.
+    // Reads the places of the buttons that can show, as the grid widget does.
     void LayoutHeaders(HeaderKind kind, const CGridGeometry& g) override {
-        for (int k = 0; k < (kind == HeaderKind::Corner ? 1 : MAX_CELLS); ++k)
+        for (int k = 0; k < g.HeaderCount(kind); ++k)
             placed += g.HeaderButton(kind, k).visible;
     }
     void LayoutScrollBars(const CGridGeometry& g) override {
