@@ -142,9 +142,9 @@ void BM_DownKeyInTheEditor(benchmark::State& state) {
         agent = std::make_unique<CRecoveryAgent>(frame, store, false, CRecoveryTiming{0ms, 0ms}, 0);
     }
     for (auto _ : state) {
-        if (frame.View().m_selection.m_cursorRow == MAX_CELLS) {
+        if (frame.View().Selection().CursorRow() == MAX_CELLS) {
             state.PauseTiming();
-            while (frame.View().m_selection.m_cursorRow > 1)
+            while (frame.View().Selection().CursorRow() > 1)
                 QTest::keyClick(grid, Qt::Key_PageUp);
             QCoreApplication::processEvents();
             state.ResumeTiming();

@@ -54,25 +54,27 @@ class CNullHost : public IViewHost {
 public:
     CNullDC dc;
     CScrollInfo bars[2];
+    long placed = 0;
     CSize GetClientSize() const override { return {1920, 1080}; }
     int GetScrollBarSize() const override { return 17; }
     IDeviceContext& GetClientDC() override { return dc; }
-    void CreateHeaderButton(HeaderKind, int, const CRect&, const std::string&) override {}
-    void MoveHeaderButton(HeaderKind, int, const CRect&) override {}
-    void SetHeaderCaption(HeaderKind, int, const std::string&) override {}
-    void ShowHeaderButton(HeaderKind, int, bool) override {}
-    void RepaintHeaderButton(HeaderKind, int) override {}
-    bool IsHeaderMarked(HeaderKind, int) const override { return false; }
-    void SetHeaderMarked(HeaderKind, int, bool) override {}
-    void CreateScrollBar(ScrollBarKind, const CRect&) override {}
-    void MoveScrollBar(ScrollBarKind, const CRect&) override {}
-    void SetScrollInfo(ScrollBarKind k, const CScrollInfo& i) override { bars[int(k)] = i; }
-    int GetScrollPos(ScrollBarKind k) const override { return bars[int(k)].pos; }
-    void EnableScrollArrows(ScrollBarKind, bool) override {}
-    void RepaintScrollBar(ScrollBarKind) override {}
     void Invalidate(bool) override {}
+    // Reads the places of the buttons that can show, as the grid widget does.
+    void LayoutHeaders(HeaderKind kind, const CGridGeometry& g) override {
+        for (int k = 0; k < g.HeaderCount(kind); ++k)
+            placed += g.HeaderButton(kind, k).visible;
+    }
+    void LayoutScrollBars(const CGridGeometry& g) override {
+        bars[0] = g.ScrollInfo(ScrollBarKind::Horizontal);
+        bars[1] = g.ScrollInfo(ScrollBarKind::Vertical);
+    }
+    void RepaintScrollBars() override {}
+    void SetHeaderMarked(HeaderKind, int, bool) override {}
     void PostCommand(int) override {}
+    void PostKeyDown(int) override {}
     void SetWaitCursor(bool) override {}
+    void ShowContextMenu(CPoint) override {}
+    void ShowScrollTip(ScrollBarKind, const std::string&) override {}
     // The in-place editor hands back what it opened with.
     std::string editorText;
     void OpenInPlaceEditor(const CRect&, const std::string& text) override { editorText = text; }
@@ -81,6 +83,7 @@ public:
         endKey = INPLACE_NO_END_KEY;
         return true;
     }
+    bool RunCellInputDialog(CCellInputData&) override { return false; }
 };
 
 class CQuietBox : public IMessageBox {
@@ -179,7 +182,7 @@ void BM_DownKey(benchmark::State& state) {
     CSetup s;
     s.view->OnDraw(s.host.dc);
     for (auto _ : state) {
-        if (s.view->m_selection.m_cursorRow == MAX_CELLS) {
+        if (s.view->Selection().CursorRow() == MAX_CELLS) {
             state.PauseTiming();
             s.view->OnVScroll(SB_THUMBPOSITION, 0);
             s.view->OnLButtonDown(60, 30, 0);

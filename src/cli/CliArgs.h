@@ -18,4 +18,4 @@ struct CTableArgs {
 bool ParseTableArgs(const std::vector<std::string>& args, CTableArgs& parsed, std::string& problem);
 
 // Prints the readable listing of `brindle dump` (format in DumpCommand.cpp).
-void DumpTable(const CMyDoc& doc, std::ostream& out);
+void DumpTable(const CCliTable& table, std::ostream& out);

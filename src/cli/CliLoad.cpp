@@ -10,29 +10,26 @@ std::optional<TextFormat> ParseTextFormat(std::string_view value) {
     return std::nullopt;
 }
 
-MsgAnswer CConsoleMessageBox::Show(const std::string& text, MsgIcon, MsgButtons buttons) {
-    std::string line = text;
-    for (char& ch : line)
-        if (ch == '\n' || ch == '\r')
-            ch = ' ';
-    m_err << "brindle: " << line << '\n';
-    return buttons == MsgButtons::Ok || buttons == MsgButtons::OkCancel ? MsgAnswer::Ok
-                                                                        : MsgAnswer::Yes;
-}
-
-int LoadTableForCli(const std::string& path, CCliDocument& table, std::ostream& err) {
-    const CReadResult read = table.doc.OpenFile(path);
-    if (read.Failed()) {
+int LoadTableForCli(const std::string& path, TextFormat textFormat, CCliTable& table,
+                    std::ostream& err) {
+    CTableReadResult read;
+    try {
+        read = ReadTableFile(path, textFormat, table.Model());
+    } catch (const CTableReadError& e) {
+        err << "brindle: cannot read " << path << ": " << e.Reason() << '\n';
+        return EXIT_IO;
+    }
+    for (std::string line : read.messages) {
+        for (char& ch : line)
+            if (ch == '\n' || ch == '\r')
+                ch = ' ';
+        err << "brindle: " << line << '\n';
+    }
+    if (read.failed) {
         err << "brindle: cannot read " << path << ": " << read.reason << '\n';
         return EXIT_IO;
     }
     // What the editor's view does at its next paint after Open.
-    if (NormalizeSpans(table.doc.m_cells, table.doc.m_hLines, table.doc.m_vLines, table.spans))
-        table.doc.SetModifiedFlag(true);
-    table.doc.m_bContentsReplaced = false;
-    if (table.doc.m_bMarkModified) {
-        table.doc.m_bMarkModified = false;
-        table.doc.SetModifiedFlag(true);
-    }
+    NormalizeSpans(table.cells, table.hLines, table.vLines, table.spans);
     return EXIT_OK;
 }

@@ -1,24 +1,9 @@
 #include "CliArgs.h"
 #include "Commands.h"
 #include "FileIo.h"
+#include "NativeFormat.h"
 
 #include <ostream>
-
-namespace {
-
-bool HasCsvExtension(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    const std::size_t dot = path.rfind('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return false;
-    std::string ext = path.substr(dot + 1);
-    for (char& ch : ext)
-        if (ch >= 'a' && ch <= 'z')
-            ch = static_cast<char>(ch - 'a' + 'A');
-    return ext == "CSV";
-}
-
-} // namespace
 
 int RunConvert(const std::vector<std::string>& args, CCliStreams& io) {
     CTableArgs parsed;
@@ -44,10 +29,12 @@ int RunConvert(const std::vector<std::string>& args, CCliStreams& io) {
                << ": the native format is not saved under a CSV name\n";
         return EXIT_IO;
     }
-    CCliDocument table(io.err, parsed.textFormat);
-    if (const int status = LoadTableForCli(parsed.files[0], table, io.err); status != EXIT_OK)
+    CCliTable table;
+    if (const int status = LoadTableForCli(parsed.files[0], parsed.textFormat, table, io.err);
+        status != EXIT_OK)
         return status;
-    const CFileIoResult written = ReplaceFileContent(output, table.doc.SerializeToBytes());
+    const CFileIoResult written = ReplaceFileContent(
+        output, WriteNativeBytes(table.cells, table.hLines, table.vLines, table.sizes));
     if (!written.ok) {
         io.err << "brindle: cannot write " << output << ": " << written.error << '\n';
         return EXIT_IO;

@@ -86,18 +86,18 @@ void DumpLines(const char* name, const CLineArray& lines, std::ostream& out) {
 
 } // namespace
 
-void DumpTable(const CMyDoc& doc, std::ostream& out) {
+void DumpTable(const CCliTable& table, std::ostream& out) {
     int changed = 0;
     for (int c = 1; c <= MAX_CELLS; ++c)
-        changed += doc.m_sizes.GetWidth(c) != 100 ? 1 : 0;
+        changed += table.sizes.GetWidth(c) != 100 ? 1 : 0;
     out << "widths " << changed << '\n';
     for (int c = 1; c <= MAX_CELLS; ++c)
-        if (doc.m_sizes.GetWidth(c) != 100)
-            out << "  col " << c << " width " << doc.m_sizes.GetWidth(c) << '\n';
-    out << "records " << doc.m_cells.Count() << '\n';
+        if (table.sizes.GetWidth(c) != 100)
+            out << "  col " << c << " width " << table.sizes.GetWidth(c) << '\n';
+    out << "records " << table.cells.Count() << '\n';
     for (int r = 1; r <= MAX_CELLS; ++r) {
         for (int c = 1; c <= MAX_CELLS; ++c) {
-            const CCellData* rec = doc.m_cells.GetCell(c, r);
+            const CCellData* rec = table.cells.GetCell(c, r);
             if (!rec)
                 continue;
             out << "  col " << c << " row " << r << " colspan " << int(rec->colspan) << " rowspan "
@@ -105,8 +105,8 @@ void DumpTable(const CMyDoc& doc, std::ostream& out) {
                 << int(rec->vplace) << " text " << ShowText(rec->text) << '\n';
         }
     }
-    DumpLines("hlines", doc.m_hLines, out);
-    DumpLines("vlines", doc.m_vLines, out);
+    DumpLines("hlines", table.hLines, out);
+    DumpLines("vlines", table.vLines, out);
 }
 
 int RunDump(const std::vector<std::string>& args, CCliStreams& io) {
@@ -124,9 +124,10 @@ int RunDump(const std::vector<std::string>& args, CCliStreams& io) {
         io.err << "brindle dump: expected one FILE\n" << UsageText();
         return EXIT_USAGE;
     }
-    CCliDocument table(io.err, parsed.textFormat);
-    if (const int status = LoadTableForCli(parsed.files[0], table, io.err); status != EXIT_OK)
+    CCliTable table;
+    if (const int status = LoadTableForCli(parsed.files[0], parsed.textFormat, table, io.err);
+        status != EXIT_OK)
         return status;
-    DumpTable(table.doc, io.out);
+    DumpTable(table, io.out);
     return EXIT_OK;
 }

@@ -31,14 +31,13 @@ int RunGenerate(const std::vector<std::string>& args, CCliStreams& io) {
     if (!a.path)
         return Usage(io, "no FILE given");
 
-    CCliDocument table(io.err, a.textFormat);
-    if (LoadTableForCli(*a.path, table, io.err) != EXIT_OK)
+    CCliTable table;
+    if (LoadTableForCli(*a.path, a.textFormat, table, io.err) != EXIT_OK)
         return EXIT_IO;
-    const CMyDoc& doc = table.doc;
     const CCellRect region =
-        a.range ? *a.range : UsedRegion(doc.m_cells, doc.m_hLines, doc.m_vLines);
+        a.range ? *a.range : UsedRegion(table.cells, table.hLines, table.vLines);
     std::string source;
-    GenerateSource(*a.target, {doc.m_cells, table.spans, doc.m_hLines, doc.m_vLines}, region,
+    GenerateSource(*a.target, {table.cells, table.spans, table.hLines, table.vLines}, region,
                    a.options, source);
     io.out.write(source.data(), static_cast<std::streamsize>(source.size()));
     io.out.flush();

@@ -96,15 +96,14 @@ int RunRender(const std::vector<std::string>& args, CCliStreams& io) {
     const bool pdf = EndsWithNoCase(*output, ".pdf");
     settings.wantPdf = pdf;
 
-    CCliDocument table(io.err, a.textFormat);
-    if (LoadTableForCli(*a.path, table, io.err) != EXIT_OK)
+    CCliTable table;
+    if (LoadTableForCli(*a.path, a.textFormat, table, io.err) != EXIT_OK)
         return EXIT_IO;
-    const CMyDoc& doc = table.doc;
     const CCellRect region =
-        a.range ? *a.range : UsedRegion(doc.m_cells, doc.m_hLines, doc.m_vLines);
+        a.range ? *a.range : UsedRegion(table.cells, table.hLines, table.vLines);
     std::string error;
     const std::optional<CRenderSource> source =
-        MakeRenderSource(*a.target, {doc.m_cells, table.spans, doc.m_hLines, doc.m_vLines}, region,
+        MakeRenderSource(*a.target, {table.cells, table.spans, table.hLines, table.vLines}, region,
                          a.options, error);
     if (!source) {
         io.err << "brindle render: " << error << "\n";

@@ -5,24 +5,14 @@
 #include "FileTypeQuestion.h"
 #include "MessageBox.h"
 #include "NativeFormat.h"
-#include "TextImport.h"
+#include "TableReader.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <memory>
 
 namespace {
 
 const char* const kAskSave = "現在編集中のデータを保存しますか？";
 const char* const kNoCsvSave = "CSV形式での保存は出来ません。";
-const char* const kOldFormat =
-    "旧<Brindle>形式として認識しました。\n保存する時，自動的に新<Brindle>形式に変換されます。";
-const char* const kOldFormatBroken =
-    "読み込みに失敗しました!\nファイルが壊れている可能性があります！";
-const char* const kFallbackFileError = "ファイルの読み込みに失敗しちゃいましたよーだ！";
-const char* const kCannotOpenSuffix = "\n指定のファイルを開けません！";
 const char* const kUntitled = "Untitled";
 
 const CFileFilter kNativeFilter{"<Brindle>形式 (*.brd)", "*.brd"};
@@ -30,61 +20,14 @@ const CFileFilter kCsvFilter{"ｺﾝﾏ区切り<CSV>形式 (*.csv)", "*.csv"};
 const CFileFilter kTextFilter{"ﾃｷｽﾄﾌｧｲﾙ (*.txt)", "*.txt"};
 const CFileFilter kAllFilter{"All Files (*.*)", "*.*"};
 
-// Whole-file read that tells a file that cannot be opened from one that cannot be read.
-struct CFileRead {
-    enum Stage { Ok, OpenFailed, ReadFailed };
-    Stage stage = Ok;
-    std::string reason;
-};
-
-CFileRead ReadFileBytes(const std::string& path, std::string& bytes) {
-    bytes.clear();
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return {CFileRead::OpenFailed, std::strerror(EISDIR)};
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                         &std::fclose);
-    if (!file)
-        return {CFileRead::OpenFailed, std::strerror(errno)};
-    char buffer[65536];
-    for (;;) {
-        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
-        bytes.append(buffer, got);
-        if (got < sizeof buffer) {
-            if (std::ferror(file.get()))
-                return {CFileRead::ReadFailed, std::strerror(errno ? errno : EIO)};
-            break;
-        }
-    }
-    return {};
-}
-
-// The characters after the last "." of the file's name, in upper case; empty without one.
-std::string UpperExtension(const std::string& path) {
-    const std::string name = std::filesystem::path(path).filename().string();
-    const std::size_t dot = name.rfind('.');
-    if (dot == std::string::npos)
-        return {};
-    std::string ext = name.substr(dot + 1);
-    for (char& ch : ext)
-        if (ch >= 'a' && ch <= 'z')
-            ch = static_cast<char>(ch - 'a' + 'A');
-    return ext;
-}
-
 bool IsUntitled(const std::string& path) {
     const std::string_view untitled = kUntitled;
     return path.size() >= untitled.size() &&
            std::string_view(path).substr(path.size() - untitled.size()) == untitled;
 }
 
-CReadResult FileError(const char* verb, const std::string& path, const std::string& reason) {
-    return {CReadResult::FileError, reason,
-            std::string("Cannot ") + verb + " the file \"" + path + "\": " + reason + "."};
-}
-
-std::string ArchiveReason(const CArchiveException& e) {
-    return e.GetCause() == CArchiveException::endOfFile ? "the file ends early" : e.what();
+CReadResult FileError(const CTableReadError& e) {
+    return {CReadResult::FileError, e.Reason(), e.what()};
 }
 
 } // namespace
@@ -188,7 +131,7 @@ void CMyDoc::OnFileSaveAs() {
         m_bSaveCancelled = true;
         return;
     }
-    if (UpperExtension(result.path) == "CSV") {
+    if (HasCsvExtension(result.path)) {
         m_messageBox.Show(kNoCsvSave, MsgIcon::None, MsgButtons::Ok);
         m_bSaveCancelled = true;
         return;
@@ -229,11 +172,11 @@ CReadResult CMyDoc::OpenFile(const std::string& path) {
     DeleteContents();
     SetPathName(path);
     m_read = {};
-    if (UpperExtension(path) == "CSV") {
+    if (HasCsvExtension(path)) {
         try {
             ImportCsv(true);
-        } catch (const CArchiveException& e) {
-            m_read = FileError("read", path, ArchiveReason(e));
+        } catch (const CTableReadError& e) {
+            m_read = FileError(e);
             return m_read;
         }
         SetModifiedFlag(true);
@@ -250,18 +193,10 @@ CReadResult CMyDoc::OpenFile(const std::string& path) {
 CReadResult CMyDoc::LoadFromFile() {
     m_read = {};
     m_readingPath = m_pathName;
-    std::string bytes;
-    const CFileRead file = ReadFileBytes(m_readingPath, bytes);
-    if (file.stage != CFileRead::Ok) {
-        m_read = FileError(file.stage == CFileRead::OpenFailed ? "open" : "read", m_readingPath,
-                           file.reason);
-        return m_read;
-    }
-    CArchiveReader ar{std::string_view(bytes)};
     try {
-        SerializeFromBytes(ar);
-    } catch (const CArchiveException& e) {
-        m_read = FileError("read", m_readingPath, ArchiveReason(e));
+        ReadNative(m_readingPath);
+    } catch (const CTableReadError& e) {
+        m_read = FileError(e);
     }
     return m_read;
 }
@@ -278,7 +213,8 @@ CReadResult CMyDoc::OpenUnsaved(std::string_view nativeBytes, const std::string&
             throw CArchiveException(CArchiveException::fileError, "not a table file");
         ReadNativeSections(ar, NativeFraming::Current, m_cells, m_hLines, m_vLines, m_sizes);
     } catch (const CArchiveException& e) {
-        m_read = FileError("read", path, ArchiveReason(e));
+        const bool early = e.GetCause() == CArchiveException::endOfFile;
+        m_read = FileError(CTableReadError("read", path, early ? "the file ends early" : e.what()));
         DeleteContents();
         return m_read;
     }
@@ -294,10 +230,10 @@ bool CMyDoc::OnOpenDocument(const std::string& path) {
     m_read = {};
     m_readingPath = path;
     std::string bytes;
-    const CFileRead file = ReadFileBytes(path, bytes);
-    if (file.stage != CFileRead::Ok) {
-        m_read =
-            FileError(file.stage == CFileRead::OpenFailed ? "open" : "read", path, file.reason);
+    try {
+        bytes = ReadFileBytes(path);
+    } catch (const CTableReadError& e) {
+        m_read = FileError(e);
         ReportFileError(m_read);
         return false;
     }
@@ -307,8 +243,8 @@ bool CMyDoc::OnOpenDocument(const std::string& path) {
         CArchiveReader ar{std::string_view(bytes)};
         try {
             SerializeFromBytes(ar);
-        } catch (const CArchiveException& e) {
-            m_read = FileError("read", path, ArchiveReason(e));
+        } catch (const CTableReadError& e) {
+            m_read = FileError(e);
             DeleteContents();
             ReportFileError(m_read);
             return false;
@@ -319,42 +255,44 @@ bool CMyDoc::OnOpenDocument(const std::string& path) {
     return true;
 }
 
+void CMyDoc::ReadNative(const std::string& path) {
+    const std::string bytes = ReadFileBytes(path);
+    CArchiveReader ar{std::string_view(bytes)};
+    SerializeFromBytes(ar);
+}
+
 void CMyDoc::SerializeFromBytes(CArchiveReader& ar) {
     if (onFileAccess)
         onFileAccess();
-    const NativeFraming framing = ReadFraming(ar);
-    if (framing == NativeFraming::Foreign) {
-        ReadFallback(ar);
+    const CTableModel model{m_cells, m_hLines, m_vLines, m_sizes};
+    CTableReadResult result = ReadTableBytes(ar, m_readingPath, std::nullopt, model);
+    if (!result.fallback)
         return;
+    TakeFallback();
+    if (result.source == TableSource::Text)
+        SetPathName(m_readingPath);
+    if (result.needsTextFormat) {
+        const TextFormat format = m_fileType.AskCsv() ? TextFormat::Csv : TextFormat::Tab;
+        ar.Rewind();
+        result = ReadTableBytes(ar, m_readingPath, format, model);
     }
-    ReadNativeSections(ar, framing, m_cells, m_hLines, m_vLines, m_sizes);
+    TakeReadResult(result);
 }
 
-void CMyDoc::ReadFallback(CArchiveReader& ar) {
-    DeleteContents();
+void CMyDoc::TakeFallback() {
+    m_bSaveCancelled = false;
+    m_bImported = false;
     SetModifiedFlag(true);
     m_bMarkModified = true;
-    try {
-        if (ReadOldRecordMarker(ar)) {
-            m_messageBox.Show(kOldFormat, MsgIcon::Exclamation, MsgButtons::Ok);
-            try {
-                ReadOldRecords(ar, m_cells, m_hLines, m_vLines);
-            } catch (const CArchiveException& e) {
-                if (e.GetCause() != CArchiveException::endOfFile)
-                    throw;
-                m_messageBox.Show(kOldFormatBroken, MsgIcon::Exclamation, MsgButtons::Ok);
-                m_read = {
-                    CReadResult::ReaderFailed, "the old-format file ends inside a record", {}};
-            }
-            return;
-        }
-        SetPathName(m_readingPath);
-        ImportCsv(UpperExtension(m_readingPath) == "CSV");
-        SetModifiedFlag(true);
-    } catch (const CArchiveException& e) {
-        m_messageBox.Show(kFallbackFileError, MsgIcon::Exclamation, MsgButtons::Ok);
-        m_read = {CReadResult::ReaderFailed, std::string("read error: ") + e.what(), {}};
-    }
+}
+
+void CMyDoc::TakeReadResult(const CTableReadResult& result) {
+    for (const std::string& message : result.messages)
+        m_messageBox.Show(message, MsgIcon::Exclamation, MsgButtons::Ok);
+    if (result.imported)
+        m_bImported = true;
+    if (result.failed)
+        m_read = {CReadResult::ReaderFailed, result.reason, {}};
 }
 
 void CMyDoc::ImportCsv(bool skipQuestion) {
@@ -363,25 +301,20 @@ void CMyDoc::ImportCsv(bool skipQuestion) {
         ImportTabText();
         return;
     }
-    ImportText(true);
+    ImportText(TextSeparator::Comma);
 }
 
 void CMyDoc::ImportTabText() {
-    ImportText(false);
+    ImportText(TextSeparator::Tab);
 }
 
-void CMyDoc::ImportText(bool csv) {
-    std::string raw;
-    const CFileRead file = ReadFileBytes(m_pathName, raw);
-    if (file.stage == CFileRead::OpenFailed) {
-        m_messageBox.Show(m_pathName + kCannotOpenSuffix, MsgIcon::Exclamation, MsgButtons::Ok);
-        m_read = {CReadResult::ReaderFailed, "cannot open it: " + file.reason, {}};
-        return;
+void CMyDoc::ImportText(TextSeparator separator) {
+    try {
+        TakeReadResult(ImportTextFile(m_pathName, separator, m_cells));
+    } catch (const CTableReadError&) {
+        m_bImported = true; // opened, then not read
+        throw;
     }
-    m_bImported = true;
-    if (file.stage == CFileRead::ReadFailed)
-        throw CArchiveException(CArchiveException::fileError, file.reason);
-    ImportTextLines(ToTextMode(raw), csv ? TextSeparator::Comma : TextSeparator::Tab, m_cells);
 }
 
 std::string CMyDoc::SerializeToBytes() const {

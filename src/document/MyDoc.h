@@ -4,6 +4,7 @@
 #include "CellArray.h"
 #include "CellSize.h"
 #include "LineArray.h"
+#include "TextImport.h"
 
 #include <cstdint>
 #include <functional>
@@ -13,6 +14,7 @@
 class IMessageBox;
 class IFileDialog;
 class IFileTypeQuestion;
+struct CTableReadResult;
 
 // How the last read of a file ended, for callers that cannot watch the message boxes.
 struct CReadResult {
@@ -90,9 +92,9 @@ public:
     // As when imported). A FileError, not shown, when the bytes are no complete table.
     CReadResult OpenUnsaved(std::string_view nativeBytes, const std::string& path, bool imported);
     // Reads native file bytes into the document (the fallback included); raises
-    // CArchiveException when the current format ends early.
+    // CTableReadError when the current format ends early.
     void SerializeFromBytes(CArchiveReader& ar);
-    // Text imports of the current path name. A read error raises CArchiveException (fileError).
+    // Text imports of the current path name. A read error raises CTableReadError.
     void ImportCsv(bool skipQuestion);
     void ImportTabText();
     // How the last OpenFile, LoadFromFile or OnOpenDocument ended.
@@ -106,8 +108,13 @@ public:
     std::function<void()> onFileAccess;
 
 private:
-    void ReadFallback(CArchiveReader& ar);
-    void ImportText(bool csv);
+    // The native reader on path; raises CTableReadError.
+    void ReadNative(const std::string& path);
+    // The flags the fallback sets: the table is to be saved in the current format.
+    void TakeFallback();
+    // Shows a reader's messages in order and keeps what it says about the contents.
+    void TakeReadResult(const CTableReadResult& result);
+    void ImportText(TextSeparator separator);
     bool WriteTo(const std::string& path);
     void UpdateAllViews();
     void ReportFileError(const CReadResult& result);

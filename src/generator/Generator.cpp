@@ -48,16 +48,3 @@ CCellRect UsedRegion(const CCellArray& cells, const CLineArray& hLines, const CL
     }
     return {1, 1, right, bottom};
 }
-
-namespace generator_detail {
-
-CCellRect ClipRegion(const CCellRect& region) {
-    CCellRect r = region.Normalized();
-    r.left = std::clamp(r.left, 1, MAX_CELLS);
-    r.right = std::clamp(r.right, 1, MAX_CELLS);
-    r.top = std::clamp(r.top, 1, MAX_CELLS);
-    r.bottom = std::clamp(r.bottom, 1, MAX_CELLS);
-    return r;
-}
-
-} // namespace generator_detail

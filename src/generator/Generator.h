@@ -1,29 +1,9 @@
 #pragma once
 
-#include "ModelTypes.h"
+#include "GenerateTypes.h"
 #include "Options.h"
 
 #include <string>
-
-class CCellArray;
-class CLineArray;
-class CSpanMap;
-
-// What the writers read: the grid, its span map after span normalisation, and both line arrays.
-struct CGenerateModel {
-    const CCellArray& cells;
-    const CSpanMap& spans;
-    const CLineArray& hLines;
-    const CLineArray& vLines;
-};
-
-// Receives the progress of one run: the range first, then each row edge y1 .. y2 + 1 in order.
-class IGenerateProgress {
-public:
-    virtual ~IGenerateProgress() = default;
-    virtual void SetRange(int first, int last) = 0;
-    virtual void SetPos(int pos) = 0;
-};
 
 inline constexpr int TARGET_TABULAR = 0;
 inline constexpr int TARGET_ARRAY = 1;
@@ -43,10 +23,3 @@ bool GenerateSource(int target, const CGenerateModel& model, const CCellRect& re
 // (c, max(r - 1, 1)), a vertical line at (row r, column edge c) as cell (max(c - 1, 1), r).
 // (1, 1)-(1, 1) for an empty table.
 CCellRect UsedRegion(const CCellArray& cells, const CLineArray& hLines, const CLineArray& vLines);
-
-namespace generator_detail {
-
-// The region with its corners ordered and clipped to the table.
-CCellRect ClipRegion(const CCellRect& region);
-
-} // namespace generator_detail

@@ -34,12 +34,6 @@ int DecideRule(int none, int single, int dbl) {
     return single >= dbl ? LINE_SINGLE : LINE_DOUBLE;
 }
 
-int DecidePlace(int left, int centre, int right) {
-    if (left >= centre && left >= right)
-        return 0;
-    return centre >= right ? 1 : 2;
-}
-
 // Kind 1 is "|", 2 is "||", anything else writes nothing.
 void Rule(COutputSink& s, int kind) {
     if (kind == LINE_SINGLE)
@@ -133,16 +127,19 @@ int VoteColumnRule(const CLineArray& vLines, int y1, int y2, int edge) {
     return DecideRule(z, s, d);
 }
 
+int CPlaceVote::Winner() const {
+    const auto [left, centre, right] = m_votes;
+    if (left >= centre && left >= right)
+        return 0;
+    return centre >= right ? 1 : 2;
+}
+
 int VoteColumnPlace(const CCellArray& cells, int y1, int y2, int col) {
-    int l = 0, c = 0, r = 0;
-    for (int y = y1; y <= y2; ++y) {
-        if (const CCellData* rec = cells.GetCell(col, y)) {
-            l += rec->hplace == 0;
-            r += rec->hplace == 2;
-            c += rec->hplace != 0 && rec->hplace != 2;
-        }
-    }
-    return DecidePlace(l, c, r);
+    CPlaceVote vote;
+    for (int y = y1; y <= y2; ++y)
+        if (const CCellData* rec = cells.GetCell(col, y))
+            vote.Add(rec->hplace);
+    return vote.Winner();
 }
 
 void WriteLatex(bool array, const CGenerateModel& model, const CCellRect& region,
@@ -170,8 +167,8 @@ void WriteLatex(bool array, const CGenerateModel& model, const CCellRect& region
         textRow[i] = static_cast<int>(i);
 
     // One pass over the records of the region, row by row: the slots, the text-row map, the
-    // placement votes of each column, and the size of all texts.
-    std::vector<int> votes(static_cast<std::size_t>(n) * 3);
+    // placement vote of each column (as VoteColumnPlace counts it) and the size of all texts.
+    std::vector<CPlaceVote> votes(static_cast<std::size_t>(n));
     std::size_t textBytes = 0;
     for (int y = y1; y <= y2; ++y) {
         const std::size_t rowStart = static_cast<std::size_t>(y - y1) * n;
@@ -187,8 +184,7 @@ void WriteLatex(bool array, const CGenerateModel& model, const CCellRect& region
             slot.hplace = rec->hplace;
             slot.present = true;
             textBytes += slot.size;
-            const int place = rec->hplace == 0 ? 0 : rec->hplace == 2 ? 2 : 1;
-            ++votes[static_cast<std::size_t>(k) * 3 + place];
+            votes[static_cast<std::size_t>(k)].Add(rec->hplace);
             if (rec->rowspan == 1 || !model.spans.IsOrigin(x1 + k, y))
                 continue;
             const int rs = std::min(static_cast<int>(rec->rowspan), y2 - y + 1);
@@ -235,8 +231,7 @@ void WriteLatex(bool array, const CGenerateModel& model, const CCellRect& region
         for (int k = 0; k < n; ++k) {
             colRule[k] = static_cast<std::uint8_t>(VoteColumnRule(vLines, y1, y2, x1 + k));
             Rule(s, colRule[k]);
-            const int* v = &votes[static_cast<std::size_t>(k) * 3];
-            colPlace[k] = static_cast<std::uint8_t>(DecidePlace(v[0], v[1], v[2]));
+            colPlace[k] = static_cast<std::uint8_t>(votes[static_cast<std::size_t>(k)].Winner());
             s.Char(PlaceLetter(colPlace[k]));
         }
         colRule[n] = static_cast<std::uint8_t>(VoteColumnRule(vLines, y1, y2, x2 + 1));

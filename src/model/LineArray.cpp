@@ -20,10 +20,11 @@ bool CLineArray::ClearLine(int a, int b) {
 }
 
 bool CLineArray::IsEmpty() const {
-    return std::all_of(m_lines.begin(), m_lines.end(), [](std::uint8_t k) { return k == LINE_NONE; });
+    return std::all_of(m_lines.begin(), m_lines.end(),
+                       [](std::uint8_t k) { return k == LINE_NONE; });
 }
 
 int CLineArray::Count() const {
-    return static_cast<int>(
-        std::count_if(m_lines.begin(), m_lines.end(), [](std::uint8_t k) { return k != LINE_NONE; }));
+    return static_cast<int>(std::count_if(m_lines.begin(), m_lines.end(),
+                                          [](std::uint8_t k) { return k != LINE_NONE; }));
 }

@@ -14,8 +14,12 @@ inline constexpr std::uint8_t LINE_DOUBLE = 2;
 // Longest text a cell can carry: the file stores its length in 16 bits.
 inline constexpr std::size_t MAX_TEXT_BYTES = 65535;
 
-inline constexpr bool IsCellIndex(int n) { return n >= 1 && n <= MAX_CELLS; }
-inline constexpr bool IsEdgeIndex(int n) { return n >= 1 && n <= MAX_EDGE; }
+inline constexpr bool IsCellIndex(int n) {
+    return n >= 1 && n <= MAX_CELLS;
+}
+inline constexpr bool IsEdgeIndex(int n) {
+    return n >= 1 && n <= MAX_EDGE;
+}
 
 // A rectangle of cells, both corners inclusive.
 struct CCellRect {

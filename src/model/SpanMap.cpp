@@ -14,7 +14,8 @@ void CSpanMap::Reset() {
 bool CSpanMap::SetOrigin(int col, int row, int originCol, int originRow) {
     if (!IsCellIndex(col) || !IsCellIndex(row))
         return false;
-    m_map[Index(col, row)] = static_cast<std::uint16_t>(((originRow & 0xFF) << 8) | (originCol & 0xFF));
+    m_map[Index(col, row)] =
+        static_cast<std::uint16_t>(((originRow & 0xFF) << 8) | (originCol & 0xFF));
     return true;
 }
 

@@ -18,6 +18,12 @@ CFileIoResult Failure(int err) {
     return {false, std::strerror(err)};
 }
 
+CFileIoResult OpenFailure(int err) {
+    CFileIoResult r = Failure(err);
+    r.openFailed = true;
+    return r;
+}
+
 // Closes a descriptor when it goes.
 class CFd {
 public:
@@ -66,9 +72,9 @@ CFileIoResult ReadOpenFile(int fd, std::string& bytes, std::size_t maxStreamByte
     bytes.clear();
     struct stat st {};
     if (::fstat(fd, &st) != 0)
-        return Failure(errno);
+        return OpenFailure(errno);
     if (S_ISDIR(st.st_mode))
-        return Failure(EISDIR);
+        return OpenFailure(EISDIR);
     int err = 0;
     try {
         if (S_ISREG(st.st_mode) && st.st_size > 0) {
@@ -275,7 +281,7 @@ CFileIoResult ReadWholeFile(const std::string& path, std::string& bytes,
     bytes.clear();
     CFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.Get() < 0)
-        return Failure(errno);
+        return OpenFailure(errno);
     return ReadOpenFile(fd.Get(), bytes, maxStreamBytes);
 }
 

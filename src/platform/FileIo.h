@@ -7,7 +7,8 @@
 // Whole-file byte access with error texts that name the reason (from errno).
 struct CFileIoResult {
     bool ok = true;
-    std::string error; // the system's reason when !ok, e.g. "No such file or directory"
+    std::string error;       // the system's reason when !ok, e.g. "No such file or directory"
+    bool openFailed = false; // reading: the file could not be opened (or is a folder)
 };
 
 // Inputs that are not regular files (a FIFO, a character device, standard input) are read
@@ -15,7 +16,8 @@ struct CFileIoResult {
 inline constexpr std::size_t MAX_STREAM_INPUT_BYTES = std::size_t{512} << 20;
 
 // Reads the whole input with one open: a regular file up to its size, anything else as a
-// stream of at most maxStreamBytes ("File too large" beyond). A directory is refused.
+// stream of at most maxStreamBytes ("File too large" beyond). A directory is refused as an
+// open failure; a failure after the file was opened is a read failure.
 CFileIoResult ReadWholeFile(const std::string& path, std::string& bytes,
                             std::size_t maxStreamBytes = MAX_STREAM_INPUT_BYTES);
 // The same for an open descriptor (standard input); the descriptor stays open.

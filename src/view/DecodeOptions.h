@@ -31,11 +31,14 @@ struct COptionPage3Data {
     bool operator==(const COptionPage3Data&) const = default;
 };
 
-// Data of the generation options sheet, owned by the view for its whole life: the options
-// record the writers and the settings use, and each page's own copy of its members.
+// Data of the generation options sheet: each page's own copy of its members, over the options
+// record it reads when the sheet opens and writes when it closes (the record belongs to the
+// generation controller, which the writers and the settings use).
 class CDecodeOpData {
 public:
-    COptionsRecord m_options;
+    explicit CDecodeOpData(COptionsRecord& options) : m_options(options) {}
+
+    COptionsRecord& m_options;
     COptionPage1Data m_page1;
     COptionPage2Data m_page2;
     COptionPage3Data m_page3;

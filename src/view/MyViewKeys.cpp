@@ -1,33 +1,41 @@
-// Keyboard of the grid view: cursor keys, range mode, keys that start commands, and the
-// place of the in-place editor.
+// Keyboard of the grid view: cursor keys, range mode, and keys that start commands.
 #include "InputCodes.h"
 #include "MyView.h"
 #include "Resource.h"
 
-#include <algorithm>
+bool CMyView::OnSelectionCommand(int id) {
+    if (id != ID_SELECT_RANGE)
+        return false;
+    ToggleRangeMode();
+    return true;
+}
+
+bool CMyView::OnUpdateSelectionCommand(int id, CCmdUI& ui) {
+    if (id != ID_SELECT_RANGE)
+        return false;
+    ui.enabled = true;
+    ui.checked = m_selection.RangeMode();
+    return true;
+}
 
 void CMyView::ToggleRangeMode() {
-    m_selection.m_rangeMode = !m_selection.m_rangeMode;
+    m_selection.SetRangeMode(!m_selection.RangeMode());
     if (!m_host || !m_initialized)
         return;
-    IDeviceContext& dc = ClientDC();
-    SelectGridClip(dc);
-    MoveCursor(dc, m_selection.m_cursorCol, m_selection.m_cursorRow, false);
+    MoveCursor(GridDC(), m_selection.CursorCol(), m_selection.CursorRow(), false);
 }
 
 void CMyView::CursorKey(bool shift, int col, int row) {
     if (shift) {
         // Normally the Shift key itself switched range mode on; a Shift pressed while another
         // window had the focus is caught up here, so the anchor stays at the cursor cell.
-        if (!m_selection.m_rangeMode)
+        if (!m_selection.RangeMode())
             ToggleRangeMode();
     } else {
-        m_selection.m_rangeMode = true;
+        m_selection.SetRangeMode(true);
         ToggleRangeMode(); // off again: collapses the selection to the cursor cell
     }
-    IDeviceContext& dc = ClientDC();
-    SelectGridClip(dc);
-    MoveCursor(dc, col, row, true);
+    MoveCursor(GridDC(), col, row, true);
 }
 
 // Each press of the same Ctrl+arrow goes single, double, none; another key starts at single.
@@ -53,11 +61,12 @@ bool CMyView::OnKeyDown(int vk, bool shift, bool ctrl) {
     }
     if (IsInPlaceEditorOpen()) {
         EndInPlaceEditor();
-        m_selection.m_rangeMode = false;
+        m_selection.SetRangeMode(false);
         return true;
     }
-    const int col = m_selection.m_cursorCol;
-    const int row = m_selection.m_cursorRow;
+    const int col = m_selection.CursorCol();
+    const int row = m_selection.CursorRow();
+    const CGridGeometry& g = m_geometry;
     switch (vk) {
     case VK_RIGHT:
     case VK_TAB:
@@ -86,23 +95,23 @@ bool CMyView::OnKeyDown(int vk, bool shift, bool ctrl) {
             CursorKey(shift, col, row - 1);
         return true;
     case VK_PRIOR:
-        CursorKey(shift, col, row - m_visibleRows);
+        CursorKey(shift, col, row - g.VisibleRows());
         return true;
     case VK_NEXT:
-        CursorKey(shift, col, row + m_visibleRows);
+        CursorKey(shift, col, row + g.VisibleRows());
         return true;
     case VK_HOME:
-        CursorKey(shift, m_firstCol + 1, row);
+        CursorKey(shift, g.FirstCol() + 1, row);
         return true;
     case VK_END:
-        CursorKey(shift, m_firstCol + m_visibleCols, row);
+        CursorKey(shift, g.FirstCol() + g.VisibleCols(), row);
         return true;
     case VK_SHIFT:
-        if (!m_selection.m_rangeMode)
+        if (!m_selection.RangeMode())
             ToggleRangeMode();
         return true;
     case VK_DELETE:
-        m_selection.m_rangeMode = false;
+        m_selection.SetRangeMode(false);
         DeleteKey();
         return true;
     case VK_F1:
@@ -139,21 +148,5 @@ void CMyView::ShowContextMenuAtCorner() {
         m_host->ShowContextMenu({15, 15});
 }
 
-CRect CMyView::InPlaceEditRect() const {
-    const CCellRect sel = m_selection.Normalized();
-    CRect r{ColumnX(sel.left), RowY(sel.top), ColumnX(sel.right + 1), RowY(sel.bottom + 1)};
-    const CRect grid = GridArea();
-    if (r.Width() > grid.Width()) {
-        r.left = grid.left;
-        r.right = grid.right;
-    }
-    if (r.Height() > grid.Height()) {
-        r.top = grid.top;
-        r.bottom = grid.bottom;
-    }
-    return r;
-}
-
-// Deleting the selection's texts comes with the clipboard commands; until then the key only
-// ends range mode.
+// Empty: deleting the cells of the selection comes with the clipboard commands.
 void CMyView::DeleteKey() {}

@@ -1,5 +1,5 @@
-// Scroll layout, page sizes, window size and the cell indicator of the grid view.
-#include "CellSize.h"
+// Scrolling: the scroll layout, the scroll bar requests, cursor moves that scroll, and the
+// window size.
 #include "InputCodes.h"
 #include "MyView.h"
 
@@ -7,59 +7,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-int CMyView::ColumnPageSize() const {
-    const int width = GridArea().Width();
-    int k = 0;
-    while (k < MAX_CELLS && m_colEdge[MAX_CELLS] - m_colEdge[MAX_CELLS - (k + 1)] <= width)
-        ++k;
-    return std::max(k, 1);
-}
-
-int CMyView::RowPageSize() const {
-    const int height = GridArea().Height();
-    const int h = m_sizes->GetHeight();
-    if (h <= 0)
-        return MAX_CELLS;
-    return std::clamp(height / h, 1, MAX_CELLS);
-}
-
 void CMyView::UpdateScrollLayout(bool updateBars) {
-    const CRect grid = GridArea();
-    const int colPage = ColumnPageSize();
-    const int rowPage = RowPageSize();
-    const auto countVisible = [](const std::array<std::int32_t, MAX_EDGE>& edges, int first,
-                                 int extent, int page) {
-        int n = 0;
-        for (int i = first + 1; i <= MAX_CELLS && edges[i - 1] - edges[first] <= extent; ++i)
-            ++n;
-        n = std::max(n, 1);
-        // Scrolled past the last page, a full page still counts as visible.
-        if (first > MAX_CELLS - page && n < page)
-            n = page;
-        return n;
-    };
-    m_visibleCols = countVisible(m_colEdge, m_firstCol, grid.Width(), colPage);
-    m_visibleRows = countVisible(m_rowEdge, m_firstRow, grid.Height(), rowPage);
+    m_geometry.UpdateVisibleCounts();
     if (!updateBars || !m_host)
         return;
-
     // A larger window at the last columns (rows) scrolls back so that no position beyond
     // the table counts as visible; the counts then follow the new position.
-    if (m_firstCol + m_visibleCols > MAX_CELLS) {
-        m_firstCol = std::max(MAX_CELLS - 1 - m_visibleCols, 0);
-        m_visibleCols = countVisible(m_colEdge, m_firstCol, grid.Width(), colPage);
-    }
-    if (m_firstRow + m_visibleRows > MAX_CELLS) {
-        m_firstRow = std::max(MAX_CELLS - 1 - m_visibleRows, 0);
-        m_visibleRows = countVisible(m_rowEdge, m_firstRow, grid.Height(), rowPage);
-    }
-
-    m_host->SetScrollInfo(ScrollBarKind::Horizontal, {0, MAX_CELLS - 1, colPage, m_firstCol});
-    m_host->RepaintScrollBar(ScrollBarKind::Horizontal);
-    m_host->EnableScrollArrows(ScrollBarKind::Horizontal, colPage != MAX_CELLS);
-    m_host->SetScrollInfo(ScrollBarKind::Vertical, {0, MAX_CELLS - 1, rowPage, m_firstRow});
-    m_host->RepaintScrollBar(ScrollBarKind::Vertical);
-    m_host->EnableScrollArrows(ScrollBarKind::Vertical, rowPage != MAX_CELLS);
+    m_geometry.ClampToTable();
+    m_host->LayoutScrollBars(m_geometry);
 }
 
 void CMyView::OnHScroll(int code, int thumbPos) {
@@ -73,7 +28,7 @@ void CMyView::OnVScroll(int code, int thumbPos) {
 void CMyView::OnScrollRequest(ScrollBarKind kind, int code, int thumbPos) {
     if (!m_host || !m_initialized)
         return;
-    const int old = m_host->GetScrollPos(kind);
+    const int old = m_geometry.First(kind);
     int pos = old;
     switch (code) {
     case SB_LINEUP:
@@ -104,29 +59,73 @@ void CMyView::OnScrollRequest(ScrollBarKind kind, int code, int thumbPos) {
     default:
         return;
     }
-    ScrollTo(ClientDC(), kind, pos, m_scrollFromCursor);
+    ScrollTo(ClientDC(), kind, pos, m_scrollFromCursor, m_geometry.Visible(kind));
 }
 
-void CMyView::ScrollTo(IDeviceContext& dc, ScrollBarKind kind, int pos, bool fromCursor) {
+// The scroll handlers as a thumb-position request made by a cursor move: the cursor is not
+// carried along, MoveCursor places it.
+void CMyView::ScrollFromCursor(IDeviceContext& dc, ScrollBarKind kind, int pos, int visible) {
+    m_scrollFromCursor = true;
+    ScrollTo(dc, kind, pos, true, visible);
+    m_scrollFromCursor = false;
+}
+
+// The scroll position the cursor needs, worked out from the position on screen; ScrollTo then
+// moves there from it.
+void CMyView::ScrollCursorIntoView(IDeviceContext& dc, int& col, int& row) {
+    const CGridGeometry& g = m_geometry;
+    if (col < g.FirstCol() + 1) {
+        m_selection.HideHighlight(dc, g);
+        col = std::max(col, 1);
+        ScrollFromCursor(dc, ScrollBarKind::Horizontal, col - 1, g.VisibleCols());
+    } else if (col > g.FirstCol() + g.VisibleCols()) {
+        m_selection.HideHighlight(dc, g);
+        // Far enough that col becomes the last visible column: the count is the one at the
+        // new position.
+        int first;
+        int visible = g.VisibleCols();
+        if (col >= MAX_CELLS) {
+            col = MAX_CELLS;
+            first = MAX_CELLS - g.ColumnPageSize();
+        } else {
+            do {
+                first = col - visible;
+                visible = g.CountVisible(ScrollBarKind::Horizontal, first);
+            } while (col > first + visible);
+        }
+        ScrollFromCursor(dc, ScrollBarKind::Horizontal, first, visible);
+    }
+    if (row < g.FirstRow() + 1) {
+        m_selection.HideHighlight(dc, g);
+        row = std::max(row, 1);
+        ScrollFromCursor(dc, ScrollBarKind::Vertical, row - 1, g.VisibleRows());
+    } else if (row > g.FirstRow() + g.VisibleRows()) {
+        m_selection.HideHighlight(dc, g);
+        const int first = row >= MAX_CELLS ? MAX_CELLS - g.RowPageSize() : row - g.VisibleRows();
+        if (row >= MAX_CELLS)
+            row = MAX_CELLS;
+        ScrollFromCursor(dc, ScrollBarKind::Vertical, first, g.VisibleRows());
+    }
+}
+
+void CMyView::ScrollTo(IDeviceContext& dc, ScrollBarKind kind, int pos, bool fromCursor,
+                       int visible) {
     if (!m_host)
         return;
     const bool horizontal = kind == ScrollBarKind::Horizontal;
-    const int old = m_host->GetScrollPos(kind);
-    const int last = MAX_CELLS - (horizontal ? ColumnPageSize() : RowPageSize());
-    const int pos2 = std::clamp(pos, 0, last);
-    (horizontal ? m_firstCol : m_firstRow) = pos2;
+    const int old = m_geometry.First(kind);
+    const int pos2 = std::clamp(pos, 0, MAX_CELLS - m_geometry.PageSize(kind));
+    m_geometry.SetFirst(kind, pos2);
     if (pos2 == old)
         return;
 
     // A scroll by less than a screen moves the pixels and repaints only the strip that
     // came into view.
     SelectGridClip(dc);
-    const CRect grid = GridArea();
+    const CRect grid = m_geometry.GridArea();
     CRect strip = grid;
-    const int visible = horizontal ? m_visibleCols : m_visibleRows;
     if (std::abs(pos2 - old) < visible) {
-        const auto& edges = horizontal ? m_colEdge : m_rowEdge;
-        const int shift = edges[old] - edges[pos2];
+        const int shift = m_geometry.Edge(kind, old) - m_geometry.Edge(kind, pos2);
         if (horizontal) {
             dc.ScrollPixels(grid, shift, 0);
             if (shift < 0)
@@ -149,20 +148,19 @@ void CMyView::ScrollTo(IDeviceContext& dc, ScrollBarKind kind, int pos, bool fro
     // The highlight moved with the pixels: take it away over the whole grid area. The cells
     // that reach into the strip are then drawn only inside it, so that the moved pixels are
     // not drawn over a second time (antialiased text would come out darker).
-    if (m_selection.m_highlightShown)
-        InvertSelection(dc, m_selection.m_anchorCol, m_selection.m_anchorRow,
-                        m_selection.m_cursorCol, m_selection.m_cursorRow);
+    m_selection.HideHighlight(dc, m_geometry);
     dc.SelectClipRect(strip);
     PaintArea(dc, strip);
     SelectGridClip(dc);
     if (!fromCursor) {
         // The bars carry the cursor along so that it stays visible.
-        const int col = horizontal ? std::clamp(m_selection.m_cursorCol, m_firstCol + 1,
-                                                m_firstCol + m_visibleCols)
-                                   : m_selection.m_cursorCol;
-        const int row = horizontal ? m_selection.m_cursorRow
-                                   : std::clamp(m_selection.m_cursorRow, m_firstRow + 1,
-                                                m_firstRow + m_visibleRows);
+        const CGridGeometry& g = m_geometry;
+        const int col = horizontal ? std::clamp(m_selection.CursorCol(), g.FirstCol() + 1,
+                                                g.FirstCol() + g.VisibleCols())
+                                   : m_selection.CursorCol();
+        const int row = horizontal ? m_selection.CursorRow()
+                                   : std::clamp(m_selection.CursorRow(), g.FirstRow() + 1,
+                                                g.FirstRow() + g.VisibleRows());
         MoveCursor(dc, col, row, false);
     }
 }
@@ -170,24 +168,7 @@ void CMyView::ScrollTo(IDeviceContext& dc, ScrollBarKind kind, int pos, bool fro
 void CMyView::OnSize(int width, int height) {
     if (!m_initialized || !m_host)
         return;
-    const int s = m_scrollBarSize;
-    m_host->MoveScrollBar(ScrollBarKind::Horizontal, {ROW_HEADER_WIDTH, height - s,
-                                                      ROW_HEADER_WIDTH + width - s - 48, height});
-    m_host->MoveScrollBar(ScrollBarKind::Vertical,
-                          {width - s, HEADER_HEIGHT, width, HEADER_HEIGHT + height - s - 23});
-    m_host->RepaintScrollBar(ScrollBarKind::Horizontal);
-    m_host->RepaintScrollBar(ScrollBarKind::Vertical);
+    m_geometry.SetClientSize({width, height}, true);
     UpdateScrollLayout(true);
     m_headersDirty = true;
-}
-
-std::string CMyView::CellIndicatorText() const {
-    const CGridSelection& s = m_selection;
-    char buf[64];
-    if (s.m_rangeMode)
-        std::snprintf(buf, sizeof buf, "(%2d,%2d)-(%2d,%2d)", s.m_anchorCol, s.m_anchorRow,
-                      s.m_cursorCol, s.m_cursorRow);
-    else
-        std::snprintf(buf, sizeof buf, "(%2d,%2d)", s.m_anchorCol, s.m_anchorRow);
-    return buf;
 }

@@ -16,7 +16,7 @@ TEST(CellData, SpanSettersTakeLowByteAndRefuseZero) {
         int value;
         bool accepted;
         int stored;
-    } cases[] = {{1, true, 1}, {250, true, 250}, {300, true, 44}, {256, false, 7},
+    } cases[] = {{1, true, 1},  {250, true, 250}, {300, true, 44}, {256, false, 7},
                  {0, false, 7}, {-256, false, 7}, {255, true, 255}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);

@@ -120,8 +120,8 @@ TEST(SpanNormalisation, RecordInsideEarlierSpanIsDeletedWithItsSpan) {
 
 TEST(SpanHull, GrowsToEveryOverlappingSpanInOnePass) {
     Table t;
-    t.Put(1, 3, 2, 1);  // two-column span reaching into column 2
-    t.Put(4, 1, 1, 4);  // four-row span reaching row 4
+    t.Put(1, 3, 2, 1); // two-column span reaching into column 2
+    t.Put(4, 1, 1, 4); // four-row span reaching row 4
     t.Normalize();
     EXPECT_EQ(SpanHull(t.cells, t.map, {2, 3, 2, 2}), (CCellRect{1, 2, 2, 3}));
     EXPECT_EQ(SpanHull(t.cells, t.map, {5, 5, 3, 3}), (CCellRect{3, 1, 5, 5}));

@@ -90,9 +90,16 @@ TEST(FileIo, ReadErrorsNameTheReason) {
     const auto missing = ReadWholeFile((dir.path / "missing").string(), bytes);
     EXPECT_FALSE(missing.ok);
     EXPECT_EQ(missing.error, "No such file or directory");
+    EXPECT_TRUE(missing.openFailed);
     const auto directory = ReadWholeFile(dir.path.string(), bytes);
     EXPECT_FALSE(directory.ok);
     EXPECT_EQ(directory.error, "Is a directory");
+    EXPECT_TRUE(directory.openFailed);
+    // Opened, but its first bytes cannot be read.
+    const auto unreadable = ReadWholeFile("/proc/self/mem", bytes);
+    EXPECT_FALSE(unreadable.ok);
+    EXPECT_EQ(unreadable.error, "Input/output error");
+    EXPECT_FALSE(unreadable.openFailed);
 }
 
 TEST(FileIo, WriteIntoAMissingFolderFails) {

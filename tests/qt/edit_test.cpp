@@ -1,11 +1,7 @@
 #include "CellInputData.h"
 #include "CellInputDlg.h"
-#include "FakePlatform.h"
-#include "FileTypeQuestion.h"
-#include "GridWidget.h"
+#include "GridFixture.h"
 #include "InPlaceEdit.h"
-#include "MyDoc.h"
-#include "MyView.h"
 #include "Resource.h"
 #include "TypeKeys.h"
 
@@ -24,11 +20,6 @@
 
 namespace {
 
-class CCsvAnswer : public IFileTypeQuestion {
-public:
-    bool AskCsv() override { return true; }
-};
-
 // "日本語" in code page 932.
 const char JAPANESE_CP932[] = "\x93\xfa\x96\x7b\x8c\xea";
 
@@ -37,15 +28,8 @@ const char JAPANESE_CP932[] = "\x93\xfa\x96\x7b\x8c\xea";
 // Typing into the grid widget, the in-place editor, the double-click and the text input
 // dialog. Columns 100 wide, rows 40 high: cell (c, r) starts at (50 + 100 (c - 1),
 // 25 + 40 (r - 1)).
-class EditTest : public QObject {
+class EditTest : public QObject, protected CGridFixture {
     Q_OBJECT
-
-    CFakeMessageBox m_box;
-    CFakeFileDialog m_dialog;
-    CCsvAnswer m_fileType;
-    std::unique_ptr<CMyDoc> m_doc;
-    std::unique_ptr<CMyView> m_view;
-    std::unique_ptr<CGridWidget> m_grid;
 
     static QPoint CellPoint(int c, int r) {
         return {50 + 100 * (c - 1) + 30, 25 + 40 * (r - 1) + 20};
@@ -60,21 +44,11 @@ class EditTest : public QObject {
 
 private slots:
     void init() {
-        m_doc = std::make_unique<CMyDoc>(m_box, m_dialog, m_fileType);
-        m_view = std::make_unique<CMyView>(*m_doc);
-        m_grid = std::make_unique<CGridWidget>(*m_view);
-        m_grid->resize(700, 420);
-        m_grid->show();
-        m_grid->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_grid.get()));
-        m_grid->setFocus();
+        NewDocument();
+        ShowGrid(true);
         m_box.shown.clear();
     }
-    void cleanup() {
-        m_grid.reset();
-        m_view.reset();
-        m_doc.reset();
-    }
+    void cleanup() { CloseGrid(); }
 
     void typingThenEnterStoresTheTextAndMovesDown() {
         Click(2, 3);
@@ -93,8 +67,8 @@ private slots:
         QCOMPARE(QString::fromStdString(Cell(2, 3)->text), QString("Ab{C}"));
         QVERIFY(m_doc->IsModified());
         // The Enter reaches the view once the events are processed.
-        QTRY_COMPARE(m_view->m_selection.m_cursorRow, 4);
-        QCOMPARE(m_view->m_selection.m_cursorCol, 2);
+        QTRY_COMPARE(m_view->Selection().CursorRow(), 4);
+        QCOMPARE(m_view->Selection().CursorCol(), 2);
     }
 
     // Shift (for capitals and the LaTeX characters), Shift+arrows and the other editing keys
@@ -145,7 +119,7 @@ private slots:
         QVERIFY(!Editor());
         QVERIFY(Cell(3, 2));
         QCOMPARE(Cell(3, 2)->text, std::string("abcH}"));
-        QTRY_COMPARE(m_view->m_selection.m_cursorCol, 4);
+        QTRY_COMPARE(m_view->Selection().CursorCol(), 4);
     }
 
     void inputMethodCommitBetweenLatinTextLandsWhole() {
@@ -174,8 +148,8 @@ private slots:
         QVERIFY(!Editor());
         QVERIFY(Cell(1, 1));
         QCOMPARE(QString::fromStdString(Cell(1, 1)->text), QString("q"));
-        QCOMPARE(m_view->m_selection.m_cursorCol, 4);
-        QCOMPARE(m_view->m_selection.m_cursorRow, 4);
+        QCOMPARE(m_view->Selection().CursorCol(), 4);
+        QCOMPARE(m_view->Selection().CursorRow(), 4);
     }
 
     void editorCoversATwoByTwoSelection() {
@@ -183,7 +157,7 @@ private slots:
         QTest::mousePress(m_grid.get(), Qt::LeftButton, {}, CellPoint(2, 2));
         QTest::mouseMove(m_grid.get(), CellPoint(3, 3));
         QTest::mouseRelease(m_grid.get(), Qt::LeftButton, {}, CellPoint(3, 3));
-        QCOMPARE(m_view->m_selection.Normalized(), (CCellRect{2, 2, 3, 3}));
+        QCOMPARE(m_view->Selection().Normalized(), (CCellRect{2, 2, 3, 3}));
         QTest::keyClick(m_grid.get(), Qt::Key_X);
         QVERIFY(Editor());
         QCOMPARE(Editor()->geometry(), QRect(150, 65, 200, 80));
@@ -191,7 +165,7 @@ private slots:
         QVERIFY(Cell(2, 2));
         QCOMPARE(Cell(2, 2)->colspan, 2);
         QCOMPARE(Cell(2, 2)->rowspan, 2);
-        QTRY_COMPARE(m_view->m_selection.m_cursorCol, 4);
+        QTRY_COMPARE(m_view->Selection().CursorCol(), 4);
     }
 
     void inputMethodCommitLandsInTheEditor() {
@@ -260,8 +234,8 @@ private slots:
         QCOMPARE(Cell(2, 2)->text, std::string("s"));
 
         Click(3, 2); // the page scrolled: a cell further down
-        const int c = m_view->m_selection.m_cursorCol;
-        const int r = m_view->m_selection.m_cursorRow;
+        const int c = m_view->Selection().CursorCol();
+        const int r = m_view->Selection().CursorRow();
         QTest::keyClick(m_grid.get(), Qt::Key_W);
         QVERIFY(Editor());
         QWheelEvent wheel(QPointF(300, 200), m_grid->mapToGlobal(QPointF(300, 200)), QPoint(),
@@ -283,7 +257,7 @@ private slots:
         QTest::keyClick(m_grid.get(), Qt::Key_Escape);
         QTest::keyClick(m_grid.get(), Qt::Key_Return);
         QVERIFY(!Editor());
-        QTRY_COMPARE(m_view->m_selection.m_cursorRow, 2);
+        QTRY_COMPARE(m_view->Selection().CursorRow(), 2);
     }
 
     void doubleClickRunsTheDialog() {
@@ -294,8 +268,8 @@ private slots:
             return true;
         });
         QTest::mouseDClick(m_grid.get(), Qt::LeftButton, {}, CellPoint(3, 4));
-        QCOMPARE(m_view->m_selection.m_cursorCol, 3);
-        QCOMPARE(m_view->m_selection.m_cursorRow, 4);
+        QCOMPARE(m_view->Selection().CursorCol(), 3);
+        QCOMPARE(m_view->Selection().CursorRow(), 4);
         QTRY_COMPARE(runs, 1);
         QVERIFY(Cell(3, 4));
         QCOMPARE(Cell(3, 4)->text, std::string("dbl"));
@@ -309,8 +283,8 @@ private slots:
         QApplication::sendEvent(m_grid.get(), &dbl);
         QVERIFY(!Editor());
         QCOMPARE(Cell(3, 4)->text, std::string("e"));
-        QCOMPARE(m_view->m_selection.m_cursorCol, 5);
-        QCOMPARE(m_view->m_selection.m_cursorRow, 5);
+        QCOMPARE(m_view->Selection().CursorCol(), 5);
+        QCOMPARE(m_view->Selection().CursorRow(), 5);
         QTest::qWait(20);
         QCOMPARE(runs, 1);
     }

@@ -7,6 +7,7 @@
 #include "LineArray.h"
 #include "MyDoc.h"
 #include "MyView.h"
+#include "QtDeviceContext.h"
 #include "QtGenerateDialogs.h"
 #include "Resource.h"
 #include "SourcePreviewDlg.h"
@@ -125,6 +126,20 @@ class GenerateDialogsTest : public QObject {
     std::unique_ptr<QTemporaryDir> m_dir;
 
     QString Path(const char* name) const { return m_dir->filePath(QString::fromUtf8(name)); }
+    // The selection (1, 1)-(c, r), made as a range-mode move makes it. This view has no window:
+    // it draws into a scrap image.
+    void SelectFromTheCorner(int c, int r) {
+        QImage scrap(1, 1, QImage::Format_RGB32);
+        CQtDeviceContext dc(scrap);
+        if (m_view->Selection().RangeMode())
+            m_view->ToggleRangeMode();
+        m_view->MoveCursor(dc, 1, 1, false);
+        m_view->ToggleRangeMode();
+        m_view->MoveCursor(dc, 1, 1, false);
+        m_view->MoveCursor(dc, c, r, true);
+        dc.End();
+        QCOMPARE(m_view->Selection().Normalized(), (CCellRect{1, 1, c, r}));
+    }
 
     // Generates a tabular from the target dialog and hands the preview to `preview`.
     void Generate(CModalScript& script, std::function<void(CSourcePreviewDlg*)> preview) {
@@ -150,7 +165,7 @@ private slots:
         d.text = "b";
         m_doc->m_cells.SetCell(2, 1, d);
         m_view = std::make_unique<CMyView>(*m_doc);
-        m_view->m_selection.m_cursorCol = 2;
+        SelectFromTheCorner(2, 1);
         m_owner = std::make_unique<QWidget>();
         m_owner->setGeometry(100, 100, 900, 700);
         m_owner->show();
@@ -169,7 +184,8 @@ private slots:
     }
 
     void sheetShowsItsPagesAndControls() {
-        CDecodeOpData data;
+        COptionsRecord record;
+        CDecodeOpData data(record);
         CDecodeOpDlg sheet(data, m_box);
         QCOMPARE(sheet.windowTitle(), QString::fromUtf8("產生之選項"));
         QCOMPARE(sheet.m_tabs->count(), 3);
@@ -187,7 +203,8 @@ private slots:
     }
 
     void sheetCancelKeepsPagesLeftAndDropsThePageOnShow() {
-        CDecodeOpData data;
+        COptionsRecord record;
+        CDecodeOpData data(record);
         data.m_options.CapStr = std::string("cap") + kHyo;
         data.m_options.LabelPos = -1;
         {
@@ -225,7 +242,8 @@ private slots:
     }
 
     void sheetRefusesTextThatCodePage932CannotHold() {
-        CDecodeOpData data;
+        COptionsRecord record;
+        CDecodeOpData data(record);
         CDecodeOpDlg sheet(data, m_box);
         sheet.show();
         sheet.m_page1->m_labelStr->setText(QString::fromUtf8("x\xF0\x9F\x98\x80"));
@@ -310,7 +328,7 @@ private slots:
         QCOMPARE(m_files.requests.size(), size_t(1));
         QCOMPARE(m_files.requests[0].title, std::string("出力先新規ファイルの選択"));
         // The generated text itself is kept as generated.
-        QVERIFY(m_view->m_source.find("a\x95\x5c & b") != std::string::npos);
+        QVERIFY(m_view->Generation().Source().find("a\x95\x5c & b") != std::string::npos);
     }
 
     void unmodifiedTextKeepsItsBytes() {
@@ -325,8 +343,8 @@ private slots:
         });
         m_view->OnGenerate();
         QVERIFY(script.Done());
-        QCOMPARE(m_clipboard.text.value_or(""), m_view->m_source);
-        QVERIFY(m_view->m_source.find("x\ny") != std::string::npos);
+        QCOMPARE(m_clipboard.text.value_or(""), m_view->Generation().Source());
+        QVERIFY(m_view->Generation().Source().find("x\ny") != std::string::npos);
     }
 
     void unreadableBytesAreShownReadOnlyAndKeptAsTheyAre() {
@@ -349,8 +367,8 @@ private slots:
         });
         m_view->OnGenerate();
         QVERIFY(script.Done());
-        QCOMPARE(ReadFile(out), m_view->m_source);
-        QVERIFY(m_view->m_source.find("x\x85\x40y") != std::string::npos);
+        QCOMPARE(ReadFile(out), m_view->Generation().Source());
+        QVERIFY(m_view->Generation().Source().find("x\x85\x40y") != std::string::npos);
     }
 
     void textCodePage932CannotHoldIsRefused() {
@@ -425,8 +443,7 @@ private slots:
     }
 
     void previewReopensAtTheRememberedSizeOrMaximised() {
-        m_view->m_prevWidth = 600;
-        m_view->m_prevHeight = 400;
+        m_view->Generation().SetPreviewGeometry({600, 400, 0});
         CModalScript script;
         Generate(script, [this](CSourcePreviewDlg* d) {
             QCOMPARE(d->size(), QSize(600, 400));
@@ -452,11 +469,11 @@ private slots:
             d->reject();
         });
         m_view->OnGenerate();
-        QCOMPARE(m_view->m_prevWidth, 700);
-        QCOMPARE(m_view->m_prevHeight, 450);
-        QCOMPARE(m_view->m_prevZoomed, 0);
+        QCOMPARE(m_view->Generation().PreviewGeometry().width, 700);
+        QCOMPARE(m_view->Generation().PreviewGeometry().height, 450);
+        QCOMPARE(m_view->Generation().PreviewGeometry().zoomed, 0);
         m_view->OnGenerate();
-        QCOMPARE(m_view->m_prevZoomed, 1);
+        QCOMPARE(m_view->Generation().PreviewGeometry().zoomed, 1);
         m_view->OnGenerate();
         QVERIFY(script.Done());
     }
@@ -476,8 +493,7 @@ private slots:
                 m_doc->m_hLines.SetLine(i, e, e % 2 ? LINE_SINGLE : LINE_DOUBLE);
                 m_doc->m_vLines.SetLine(i, e, LINE_SINGLE);
             }
-        m_view->m_selection.m_cursorCol = MAX_CELLS;
-        m_view->m_selection.m_cursorRow = MAX_CELLS;
+        SelectFromTheCorner(MAX_CELLS, MAX_CELLS);
 
         QElapsedTimer clock;
         qint64 chosen = -1;
@@ -506,7 +522,7 @@ private slots:
         QVERIFY(script.Done());
         qInfo("full 250 x 250 table: %zu bytes of source; %lld ms from the target button to "
               "the painted preview (%lld ms from the command, target dialog included)",
-              m_view->m_source.size(), painted - chosen, painted);
+              m_view->Generation().Source().size(), painted - chosen, painted);
     }
 
 private:

@@ -1,12 +1,8 @@
 // Real key, mouse, wheel and scroll bar events on the grid widget reach the view's cursor and
 // scrolling logic.
 
-#include "FakePlatform.h"
-#include "FileTypeQuestion.h"
-#include "GridWidget.h"
+#include "GridFixture.h"
 #include "MainWindow.h"
-#include "MyDoc.h"
-#include "MyView.h"
 #include "Resource.h"
 #include "SplashWindow.h"
 
@@ -18,11 +14,6 @@
 #include <memory>
 
 namespace {
-
-class CCsvAnswer : public IFileTypeQuestion {
-public:
-    bool AskCsv() override { return true; }
-};
 
 // Columns 100 wide, rows 40 high: the centre of cell (c, r) is at (100 c, 5 + 40 r).
 QPoint Centre(int c, int r) {
@@ -44,18 +35,12 @@ void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button
 
 } // namespace
 
-class GridNavigationTest : public QObject {
+class GridNavigationTest : public QObject, protected CGridFixture {
     Q_OBJECT
 
-    CFakeMessageBox m_box;
-    CFakeFileDialog m_dialog;
-    CCsvAnswer m_fileType;
-    std::unique_ptr<CMyDoc> m_doc;
-    std::unique_ptr<CMyView> m_view;
-    std::unique_ptr<CGridWidget> m_grid;
     std::vector<QPoint> m_menus;
 
-    CGridSelection& Sel() { return m_view->m_selection; }
+    const CGridSelection& Sel() { return m_view->Selection(); }
     // The picture left by scrolls and strip repaints is the one a full repaint gives.
     bool SameAsFullRepaint() {
         const QImage scrolled = m_grid->Image().copy();
@@ -69,22 +54,15 @@ class GridNavigationTest : public QObject {
 
 private slots:
     void init() {
-        m_doc = std::make_unique<CMyDoc>(m_box, m_dialog, m_fileType);
-        m_view = std::make_unique<CMyView>(*m_doc);
-        m_grid = std::make_unique<CGridWidget>(*m_view);
-        m_grid->SetCommandRouter([](int) {});
+        NewDocument();
         m_menus.clear();
-        m_grid->SetContextMenuHandler([this](const QPoint& p) { m_menus.push_back(p); });
-        m_grid->resize(700, 420);
-        m_grid->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_grid.get()));
+        ShowGrid(false, [this](CGridWidget& grid) {
+            grid.SetCommandRouter([](int) {});
+            grid.SetContextMenuHandler([this](const QPoint& p) { m_menus.push_back(p); });
+        });
         m_grid->Image();
     }
-    void cleanup() {
-        m_grid.reset();
-        m_view.reset();
-        m_doc.reset();
-    }
+    void cleanup() { CloseGrid(); }
 
     void shiftRightExtendsAndAPlainArrowCollapses() {
         QTest::mouseClick(m_grid.get(), Qt::LeftButton, Qt::NoModifier, Centre(2, 2));
@@ -110,18 +88,18 @@ private slots:
         SendMouse(w, QEvent::MouseMove, Centre(4, 6), Qt::NoButton, Qt::LeftButton);
         SendMouse(w, QEvent::MouseMove, Centre(5, 7), Qt::NoButton, Qt::LeftButton);
         QCOMPARE(SelRect(), QRect(QPoint(3, 5), QPoint(5, 7)));
-        QVERIFY(m_view->m_dragging);
+        QVERIFY(m_view->IsDragging());
         // The grid holds the mouse: a move over a column header steps the cursor up.
         SendMouse(w, QEvent::MouseMove, QPoint(450, 10), Qt::NoButton, Qt::LeftButton);
         QCoreApplication::processEvents();
-        QCOMPARE(Sel().m_cursorRow, 6);
-        QCOMPARE(Sel().m_cursorCol, 5);
+        QCOMPARE(Sel().CursorRow(), 6);
+        QCOMPARE(Sel().CursorCol(), 5);
         SendMouse(w, QEvent::MouseButtonRelease, QPoint(450, 10), Qt::LeftButton, Qt::NoButton);
-        QVERIFY(!m_view->m_dragging);
+        QVERIFY(!m_view->IsDragging());
         // A plain click afterwards selects one cell.
         QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, Centre(1, 1));
         QCOMPARE(SelRect(), QRect(QPoint(1, 1), QPoint(1, 1)));
-        QVERIFY(!Sel().m_rangeMode);
+        QVERIFY(!Sel().RangeMode());
     }
 
     void wheelAndBarsScroll() {
@@ -148,19 +126,19 @@ private slots:
                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(w, &down);
         const int lines = QApplication::wheelScrollLines();
-        QCOMPARE(m_view->m_firstRow, lines);
+        QCOMPARE(m_view->Geometry().FirstRow(), lines);
         CTipScrollBar* vbar = m_grid->ScrollBar(ScrollBarKind::Vertical);
         QCOMPARE(vbar->value(), lines);
-        QCOMPARE(Sel().m_cursorRow, lines + 1); // carried into view
+        QCOMPARE(Sel().CursorRow(), lines + 1); // carried into view
         QVERIFY(SameAsFullRepaint());
 
         CTipScrollBar* hbar = m_grid->ScrollBar(ScrollBarKind::Horizontal);
         hbar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(m_view->m_firstCol, 1);
+        QCOMPARE(m_view->Geometry().FirstCol(), 1);
         QCOMPARE(hbar->value(), 1);
         QVERIFY(SameAsFullRepaint());
         hbar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        QCOMPARE(m_view->m_firstCol, 4);
+        QCOMPARE(m_view->Geometry().FirstCol(), 4);
         QCOMPARE(hbar->value(), 4);
         QVERIFY(SameAsFullRepaint());
         QCOMPARE(m_grid->HeaderButton(HeaderKind::Column, 0)->text(), QString("5"));
@@ -169,17 +147,17 @@ private slots:
         hbar->setSliderDown(true);
         hbar->setSliderPosition(50);
         QCOMPARE(hbar->toolTip(), QString::fromUtf8("列: 51"));
-        QCOMPARE(m_view->m_firstCol, 4);
+        QCOMPARE(m_view->Geometry().FirstCol(), 4);
         hbar->setSliderDown(false);
-        QCOMPARE(m_view->m_firstCol, 50);
+        QCOMPARE(m_view->Geometry().FirstCol(), 50);
         QCOMPARE(hbar->value(), 50);
-        QCOMPARE(Sel().m_cursorCol, 51);
+        QCOMPARE(Sel().CursorCol(), 51);
         QVERIFY(SameAsFullRepaint());
         vbar->setSliderDown(true);
         vbar->setSliderPosition(9);
         QCOMPARE(vbar->toolTip(), QString::fromUtf8("行: 10"));
         vbar->setSliderDown(false);
-        QCOMPARE(m_view->m_firstRow, 9);
+        QCOMPARE(m_view->Geometry().FirstRow(), 9);
         // The picture matches a full repaint after these scrolls.
         QVERIFY(SameAsFullRepaint());
     }
@@ -191,10 +169,10 @@ private slots:
         QTest::keyClick(m_grid.get(), Qt::Key_P, Qt::ControlModifier);
         const QPoint corner = m_grid->mapToGlobal(QPoint(15, 15));
         QCOMPARE(m_menus, (std::vector<QPoint>{corner, corner}));
-        QVERIFY(m_view->m_ignoreNextMove);
+        QVERIFY(m_view->IgnoresNextMove());
         // The next move, even without a button, clears it.
         SendMouse(m_grid.get(), QEvent::MouseMove, Centre(2, 2), Qt::NoButton, Qt::NoButton);
-        QVERIFY(!m_view->m_ignoreNextMove);
+        QVERIFY(!m_view->IgnoresNextMove());
     }
 
     // Holding Down from row 1 to row 250 in the main window of the default size.
@@ -227,8 +205,8 @@ private slots:
         for (int i = 0; i < 249; ++i)
             QTest::keyClick(grid, Qt::Key_Down);
         const double handling = timer.nsecsElapsed() / 1e6 / 249;
-        QCOMPARE(frame.View().m_selection.m_cursorRow, 250);
-        while (frame.View().m_selection.m_cursorRow > 1)
+        QCOMPARE(frame.View().Selection().CursorRow(), 250);
+        while (frame.View().Selection().CursorRow() > 1)
             QTest::keyClick(grid, Qt::Key_PageUp);
         QCoreApplication::processEvents();
         timer.restart();
@@ -242,8 +220,8 @@ private slots:
         qInfo("Down key, grid %dx%d: %.3f ms per key event; with its repaint %.3f ms "
               "(%.3f ms CPU)",
               grid->width(), grid->height(), handling, withRepaint, cpu);
-        QCOMPARE(frame.View().m_selection.m_cursorRow, 250);
-        QCOMPARE(frame.View().m_firstRow, 250 - frame.View().RowPageSize());
+        QCOMPARE(frame.View().Selection().CursorRow(), 250);
+        QCOMPARE(frame.View().Geometry().FirstRow(), 250 - frame.View().Geometry().RowPageSize());
         frame.UpdateCommandUi();
         QCOMPARE(frame.m_cellPane->text(), QStringLiteral("( 1,250)"));
         // The picture after all the strip repaints equals a full repaint.

@@ -1,8 +1,5 @@
-#include "FakePlatform.h"
-#include "FileTypeQuestion.h"
-#include "GridWidget.h"
-#include "MyDoc.h"
-#include "MyView.h"
+#include "GridFixture.h"
+#include "InputCodes.h"
 #include "QtDeviceContext.h"
 #include "Resource.h"
 
@@ -13,11 +10,6 @@
 #include <vector>
 
 namespace {
-
-class CCsvAnswer : public IFileTypeQuestion {
-public:
-    bool AskCsv() override { return true; }
-};
 
 const QRgb WHITE = qRgb(255, 255, 255);
 const QRgb BLACK = qRgb(0, 0, 0);
@@ -38,15 +30,9 @@ CCellData Record(const char* text, int colspan = 1, int rowspan = 1, int hplace 
 
 // The grid widget over a document built in code: columns 100 wide, rows 40 high, so the
 // left edge of column c is 50 + 100 (c - 1) and the top of row r is 25 + 40 (r - 1).
-class GridWidgetTest : public QObject {
+class GridWidgetTest : public QObject, protected CGridFixture {
     Q_OBJECT
 
-    CFakeMessageBox m_box;
-    CFakeFileDialog m_dialog;
-    CCsvAnswer m_fileType;
-    std::unique_ptr<CMyDoc> m_doc;
-    std::unique_ptr<CMyView> m_view;
-    std::unique_ptr<CGridWidget> m_grid;
     std::vector<int> m_routed;
 
     QRgb Pixel(int x, int y) { return m_grid->Image().pixel(x, y); }
@@ -61,31 +47,24 @@ class GridWidgetTest : public QObject {
 
 private slots:
     void init() {
-        m_doc = std::make_unique<CMyDoc>(m_box, m_dialog, m_fileType);
+        NewDocument();
         m_doc->m_hLines.SetLine(2, 3, LINE_DOUBLE);     // between rows 2 and 3 over column 2
         m_doc->m_vLines.SetLine(2, 2, LINE_SINGLE);     // left edge of column 2 on row 2
         m_doc->m_cells.SetCell(4, 2, Record("", 2, 2)); // span (4, 2)-(5, 3)
         m_doc->m_cells.SetCell(1, 5, Record("WWWWWWWWWWWWWWWWWWWWWWWW"));
         m_doc->m_cells.SetCell(3, 5, Record("Brindle", 1, 1, 0, 0));
-        m_view = std::make_unique<CMyView>(*m_doc);
-        m_grid = std::make_unique<CGridWidget>(*m_view);
         m_routed.clear();
-        m_grid->SetCommandRouter([this](int id) { m_routed.push_back(id); });
-        m_grid->resize(700, 420);
-        m_grid->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_grid.get()));
+        ShowGrid(false, [this](CGridWidget& grid) {
+            grid.SetCommandRouter([this](int id) { m_routed.push_back(id); });
+        });
         // Move the cursor away from the cells the tests look at.
         m_grid->Image();
-        m_view->OnLButtonDown(60, 390 - m_view->m_scrollBarSize - 5, 0);
+        m_view->OnLButtonDown(60, 390 - m_view->Geometry().ScrollBarSize() - 5, 0);
     }
-    void cleanup() {
-        m_grid.reset();
-        m_view.reset();
-        m_doc.reset();
-    }
+    void cleanup() { CloseGrid(); }
 
     void headersAndBarsAreLaidOut() {
-        const int s = m_view->m_scrollBarSize;
+        const int s = m_view->Geometry().ScrollBarSize();
         QVERIFY(s > 0);
         CHeaderButton* third = m_grid->HeaderButton(HeaderKind::Column, 2);
         QVERIFY(third);
@@ -102,6 +81,11 @@ private slots:
                  QRect(49, 420 - s, 700 - s - 48, s));
         QCOMPARE(m_grid->ScrollBar(ScrollBarKind::Vertical)->geometry(),
                  QRect(700 - s, 24, s, 420 - s - 23));
+        // The buttons and bars are made once: a second initial update (a file opened into
+        // the running program) adds none.
+        m_view->OnInitialUpdate();
+        QCOMPARE(m_grid->findChildren<CHeaderButton*>().size(), qsizetype(501));
+        QCOMPARE(m_grid->findChildren<CTipScrollBar*>().size(), qsizetype(2));
     }
 
     void doubleRuleIsTwoBlackLinesAroundTheGridLine() {
@@ -150,15 +134,15 @@ private slots:
     }
 
     void areaRightOfColumn250StaysWhite() {
-        m_view->ScrollTo(m_grid->GetClientDC(), ScrollBarKind::Horizontal, 1000, false);
-        const int s = m_view->m_scrollBarSize;
-        const int right = m_view->ColumnX(251);
+        m_view->OnHScroll(SB_THUMBPOSITION, 1000);
+        const int s = m_view->Geometry().ScrollBarSize();
+        const int right = m_view->Geometry().ColumnX(251);
         QVERIFY(right < 700 - s - 2);
         QCOMPARE(Pixel(right, 60), GREY);
         QCOMPARE(Count(QRect(right + 1, 25, 700 - s - right - 1, 300), WHITE),
                  (700 - s - right - 1) * 300);
         QCOMPARE(m_grid->HeaderButton(HeaderKind::Column, 0)->text(),
-                 QString::number(m_view->m_firstCol + 1));
+                 QString::number(m_view->Geometry().FirstCol() + 1));
     }
 
     void cursorHighlightIsInverted() {
@@ -183,37 +167,46 @@ private slots:
     }
 
     void headerDragStepsTheCursorAndReleaseEndsTheDrag() {
-        CGridSelection& sel = m_view->m_selection;
-        m_view->OnLButtonDown(260, 190, 0); // cell (3, 5)
-        sel.m_rangeMode = true;
-        m_view->m_dragging = true;
+        const CGridSelection& sel = m_view->Selection();
+        // A drag from cell (3, 5) has started.
+        QTest::mousePress(m_grid.get(), Qt::LeftButton, Qt::NoModifier, QPoint(260, 190));
+        QMouseEvent drag(QEvent::MouseMove, QPointF(260, 150),
+                         m_grid->mapToGlobal(QPointF(260, 150)), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(m_grid.get(), &drag);
+        QMouseEvent back(QEvent::MouseMove, QPointF(260, 190),
+                         m_grid->mapToGlobal(QPointF(260, 190)), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(m_grid.get(), &back);
+        QVERIFY(sel.RangeMode());
+        QVERIFY(m_view->IsDragging());
         CHeaderButton* header = m_grid->HeaderButton(HeaderKind::Column, 0);
         QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), header->mapToGlobal(QPointF(5, 5)),
                          Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(header, &move);
-        QCOMPARE(sel.m_cursorRow, 5); // posted, not sent
+        QCOMPARE(sel.CursorRow(), 5); // posted, not sent
         QCoreApplication::processEvents();
-        QCOMPARE(sel.m_cursorRow, 4);
-        QCOMPARE(sel.m_cursorCol, 3);
+        QCOMPARE(sel.CursorRow(), 4);
+        QCOMPARE(sel.CursorCol(), 3);
         // Over the vertical scroll bar a drag steps one column right.
         CTipScrollBar* bar = m_grid->ScrollBar(ScrollBarKind::Vertical);
         QMouseEvent barMove(QEvent::MouseMove, QPointF(3, 30), bar->mapToGlobal(QPointF(3, 30)),
                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(bar, &barMove);
         QCoreApplication::processEvents();
-        QCOMPARE(sel.m_cursorCol, 4);
+        QCOMPARE(sel.CursorCol(), 4);
         // A move with Shift held posts nothing.
         QMouseEvent shiftMove(QEvent::MouseMove, QPointF(5, 5), header->mapToGlobal(QPointF(5, 5)),
                               Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
         QCoreApplication::sendEvent(header, &shiftMove);
         QCoreApplication::processEvents();
-        QCOMPARE(sel.m_cursorRow, 4);
+        QCOMPARE(sel.CursorRow(), 4);
         QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5),
                             header->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::NoButton,
                             Qt::NoModifier);
         QCoreApplication::sendEvent(header, &release);
         QCoreApplication::processEvents();
-        QVERIFY(!m_view->m_dragging);
+        QVERIFY(!m_view->IsDragging());
     }
 
     void contextMenuGoesToTheHandler() {
@@ -222,7 +215,7 @@ private slots:
         QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(100, 100), QPoint(400, 300));
         QCoreApplication::sendEvent(m_grid.get(), &e);
         QCOMPARE(shown, QPoint(400, 300));
-        QVERIFY(m_view->m_ignoreNextMove);
+        QVERIFY(m_view->IgnoresNextMove());
     }
 
     void fontAndTextConversion() {

@@ -299,10 +299,10 @@ private slots:
         QVERIFY(g_pSplashWnd != nullptr);
         const CMyView& view = frame->View();
         QTest::mouseClick(frame->Grid(), Qt::LeftButton, {},
-                          QPoint(view.ColumnX(3) + 5, view.RowY(2) + 5));
+                          QPoint(view.Geometry().ColumnX(3) + 5, view.Geometry().RowY(2) + 5));
         QVERIFY(g_pSplashWnd == nullptr);
-        QCOMPARE(view.m_selection.m_cursorCol, 3);
-        QCOMPARE(view.m_selection.m_cursorRow, 2);
+        QCOMPARE(view.Selection().CursorCol(), 3);
+        QCOMPARE(view.Selection().CursorRow(), 2);
     }
 
     void splashEndsOnARightClickAndAfterItsTime() {
@@ -375,6 +375,7 @@ private slots:
         QVERIFY(help.contains(QStringLiteral("Ctrl+O")));
         QVERIFY(help.contains(QStringLiteral("Shift+Del")));
         QVERIFY(help.contains(QStringLiteral("Line Palette")));
+        QVERIFY(help.contains(QStringLiteral("--text-format")));
     }
 };
 

@@ -166,7 +166,7 @@ private slots:
         QTest::mouseClick(frame.Grid(), Qt::LeftButton, {}, QPoint(180, 85));
         TypeLikeAPerson(QStringLiteral("Wert $x^2$"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTRY_COMPARE(frame.View().m_selection.m_cursorRow, 3); // Enter moves down
+        QTRY_COMPARE(frame.View().Selection().CursorRow(), 3); // Enter moves down
         TypeLikeAPerson(QStringLiteral("ABC \\alpha"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         // The copy a pause after the last text (an earlier one may hold the first text only).

@@ -9,27 +9,30 @@
 #include <string>
 #include <vector>
 
-// View host that keeps the state of its buttons and bars, draws into a recording context
-// of the client size and records invalidations and posted commands.
+// View host that keeps the state of its buttons and bars as the view's layouts leave them,
+// draws into a recording context of the client size and records invalidations and posted
+// commands.
 class CFakeViewHost : public IViewHost {
 public:
     struct Button {
-        bool created = false;
-        bool visible = false;
+        bool visible = true;
         CRect rect;
-        std::string caption;
+        std::string caption; // as the window creates it: the number of its column or row
         bool marked = false;
         int repaints = 0;
     };
     struct Bar {
-        bool created = false;
         CRect rect;
         CScrollInfo info;
         bool arrowsEnabled = true;
+        int repaints = 0;
     };
 
     CFakeViewHost(int width, int height, int barSize = 17)
-        : size{width, height}, scrollBarSize(barSize), dc(width, height) {}
+        : size{width, height}, scrollBarSize(barSize), dc(width, height) {
+        for (int k = 0; k < 250; ++k)
+            columns[k].caption = rows[k].caption = std::to_string(k + 1);
+    }
 
     CSize size;
     int scrollBarSize;
@@ -41,8 +44,6 @@ public:
     std::vector<bool> invalidations; // the erase flag of each
     std::vector<int> posted;
     bool waitCursor = false;
-    int buttonsCreated = 0;
-    int barsCreated = 0;
 
     void Resize(int width, int height) {
         size = {width, height};
@@ -54,13 +55,7 @@ public:
             return corner;
         return kind == HeaderKind::Column ? columns.at(index) : rows.at(index);
     }
-    const Button& Get(HeaderKind kind, int index) const {
-        return const_cast<CFakeViewHost*>(this)->Get(kind, index);
-    }
     Bar& GetBar(ScrollBarKind kind) { return kind == ScrollBarKind::Horizontal ? hBar : vBar; }
-    const Bar& GetBar(ScrollBarKind kind) const {
-        return kind == ScrollBarKind::Horizontal ? hBar : vBar;
-    }
 
     CSize GetClientSize() const override { return size; }
     int GetScrollBarSize() const override { return scrollBarSize; }
@@ -68,45 +63,36 @@ public:
         dc.ResetState();
         return dc;
     }
-    void CreateHeaderButton(HeaderKind kind, int index, const CRect& rect,
-                            const std::string& caption) override {
-        Button& b = Get(kind, index);
-        ++buttonsCreated;
-        b.created = true;
-        b.visible = true;
-        b.rect = rect;
-        b.caption = caption;
+    void LayoutHeaders(HeaderKind kind, const CGridGeometry& geometry) override {
+        const int count = kind == HeaderKind::Corner ? 1 : 250;
+        for (int k = 0; k < count; ++k) {
+            const CHeaderPlace place = geometry.HeaderButton(kind, k);
+            Button& b = Get(kind, k);
+            b.visible = place.visible;
+            if (!place.visible)
+                continue;
+            b.rect = place.rect;
+            if (kind != HeaderKind::Corner)
+                b.caption = std::to_string(place.number);
+            ++b.repaints;
+        }
     }
-    void MoveHeaderButton(HeaderKind kind, int index, const CRect& rect) override {
-        Get(kind, index).rect = rect;
+    void LayoutScrollBars(const CGridGeometry& geometry) override {
+        for (const ScrollBarKind kind : {ScrollBarKind::Horizontal, ScrollBarKind::Vertical}) {
+            Bar& bar = GetBar(kind);
+            bar.rect = geometry.ScrollBarRect(kind);
+            bar.info = geometry.ScrollInfo(kind);
+            bar.arrowsEnabled = geometry.ScrollArrowsEnabled(kind);
+            ++bar.repaints;
+        }
     }
-    void SetHeaderCaption(HeaderKind kind, int index, const std::string& caption) override {
-        Get(kind, index).caption = caption;
-    }
-    void ShowHeaderButton(HeaderKind kind, int index, bool show) override {
-        Get(kind, index).visible = show;
-    }
-    void RepaintHeaderButton(HeaderKind kind, int index) override { ++Get(kind, index).repaints; }
-    bool IsHeaderMarked(HeaderKind kind, int index) const override {
-        return Get(kind, index).marked;
+    void RepaintScrollBars() override {
+        ++hBar.repaints;
+        ++vBar.repaints;
     }
     void SetHeaderMarked(HeaderKind kind, int index, bool marked) override {
         Get(kind, index).marked = marked;
     }
-    void CreateScrollBar(ScrollBarKind kind, const CRect& rect) override {
-        ++barsCreated;
-        GetBar(kind).created = true;
-        GetBar(kind).rect = rect;
-    }
-    void MoveScrollBar(ScrollBarKind kind, const CRect& rect) override { GetBar(kind).rect = rect; }
-    void SetScrollInfo(ScrollBarKind kind, const CScrollInfo& info) override {
-        GetBar(kind).info = info;
-    }
-    int GetScrollPos(ScrollBarKind kind) const override { return GetBar(kind).info.pos; }
-    void EnableScrollArrows(ScrollBarKind kind, bool enable) override {
-        GetBar(kind).arrowsEnabled = enable;
-    }
-    void RepaintScrollBar(ScrollBarKind) override {}
     void Invalidate(bool erase) override { invalidations.push_back(erase); }
     void PostCommand(int id) override { posted.push_back(id); }
     void SetWaitCursor(bool on) override { waitCursor = on; }

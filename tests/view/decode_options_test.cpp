@@ -34,7 +34,8 @@ private:
 };
 
 struct Sheet {
-    CDecodeOpData data;
+    COptionsRecord record;
+    CDecodeOpData data{record};
     CFakePage<COptionPage1Data> page1{data.m_page1};
     CFakePage<COptionPage2Data> page2{data.m_page2};
     CFakePage<COptionPage3Data> page3{data.m_page3};
@@ -173,7 +174,8 @@ TEST(OptionSheetRun, APageThatRefusesItsValuesStaysOnShow) {
 }
 
 TEST(DecodeOpData, CopiesEveryMemberBothWays) {
-    CDecodeOpData d;
+    COptionsRecord record;
+    CDecodeOpData d(record);
     COptionsRecord o;
     int v = 1;
     for (const COptionField& f : OPTION_FIELDS) {

@@ -52,16 +52,23 @@ protected:
         d.text = text;
         m_doc.m_cells.SetCell(c, r, d);
     }
+    CGenerateController& Gen() { return View().Generation(); }
     static COutputMethodData Method(int method, std::string keyword = "%%BrindlePlease%%") {
         return {method, std::move(keyword)};
     }
 };
 
 TEST_F(GenerateTest, CancelledTargetDialogEndsTheCommand) {
-    View().m_source = "old";
+    PutText(1, 1, "old");
+    m_dialogs.targets = {TARGET_TABULAR};
+    View().OnCommand(ID_GENERATE);
+    const std::string old = Gen().Source();
+    ASSERT_NE(old.find("old"), std::string::npos);
+    PutText(1, 1, "new");
+    m_dialogs.events.clear();
     EXPECT_TRUE(View().OnCommand(ID_GENERATE));
     EXPECT_EQ(m_dialogs.events, std::vector<std::string>{"target"});
-    EXPECT_EQ(View().m_source, "old");
+    EXPECT_EQ(Gen().Source(), old);
     EXPECT_TRUE(m_messages.shown.empty());
 }
 
@@ -69,10 +76,7 @@ TEST_F(GenerateTest, GeneratesTheNormalisedSelectionWithProgressAndOpensThePrevi
     PutText(1, 2, "a");
     PutText(2, 3, "b");
     m_doc.m_hLines.SetLine(1, 2, LINE_SINGLE);
-    View().m_selection.m_anchorCol = 2;
-    View().m_selection.m_anchorRow = 3;
-    View().m_selection.m_cursorCol = 1;
-    View().m_selection.m_cursorRow = 2;
+    Select(2, 3, 1, 2);
     m_dialogs.targets = {TARGET_TABULAR};
 
     View().OnCommand(ID_GENERATE);
@@ -81,23 +85,23 @@ TEST_F(GenerateTest, GeneratesTheNormalisedSelectionWithProgressAndOpensThePrevi
     EXPECT_EQ(m_dialogs.events, events);
     const std::vector<std::string> progress{"range 2 3", "pos 2", "pos 3", "pos 4"};
     EXPECT_EQ(m_dialogs.progress.calls, progress);
-    EXPECT_EQ(View().m_source, "\\begin{tabular}{cc}\r\n"
-                               "\\cline{1-1}\r\n"
-                               "a &  \\\\\r\n"
-                               " & b \\\\\r\n"
-                               "\\end{tabular}\r\n");
+    EXPECT_EQ(Gen().Source(), "\\begin{tabular}{cc}\r\n"
+                              "\\cline{1-1}\r\n"
+                              "a &  \\\\\r\n"
+                              " & b \\\\\r\n"
+                              "\\end{tabular}\r\n");
     ASSERT_EQ(m_dialogs.previewsOpened.size(), 1u);
-    EXPECT_EQ(m_dialogs.previewsOpened[0].m_text, View().m_source);
+    EXPECT_EQ(m_dialogs.previewsOpened[0].m_text, Gen().Source());
     EXPECT_FALSE(m_host.waitCursor);
 }
 
 TEST_F(GenerateTest, WritersReadTheOptionsRecordTheSheetEdits) {
     m_dialogs.sheet = [](CDecodeOpData& d) { d.m_options.BorderHTML = 1; };
     EXPECT_TRUE(View().OnCommand(ID_GENERATE_OPTIONS));
-    EXPECT_EQ(View().m_decodeOp.m_options.BorderHTML, 1);
+    EXPECT_EQ(Gen().Options().BorderHTML, 1);
     m_dialogs.targets = {TARGET_HTML};
     View().OnCommand(ID_GENERATE);
-    EXPECT_NE(View().m_source.find("BORDER"), std::string::npos) << View().m_source;
+    EXPECT_NE(Gen().Source().find("BORDER"), std::string::npos) << Gen().Source();
 }
 
 TEST_F(GenerateTest, BothCommandsAreAlwaysEnabled) {
@@ -120,8 +124,7 @@ TEST_F(GenerateTest, BrokenTargetIsReportedAndNoPreviewOpens) {
 }
 
 TEST_F(GenerateTest, PreviewGeometryGoesInAndComesBackHoweverItCloses) {
-    View().m_prevWidth = 600;
-    View().m_prevHeight = 400;
+    Gen().SetPreviewGeometry({600, 400, 0});
     m_dialogs.targets = {TARGET_TABULAR, TARGET_ARRAY};
     m_dialogs.closeGeometry = {{800, 500}, 1};
     View().OnGenerate();
@@ -129,17 +132,17 @@ TEST_F(GenerateTest, PreviewGeometryGoesInAndComesBackHoweverItCloses) {
     EXPECT_EQ(m_dialogs.previewsOpened[0].m_width, 600);
     EXPECT_EQ(m_dialogs.previewsOpened[0].m_height, 400);
     EXPECT_EQ(m_dialogs.previewsOpened[0].m_zoomed, 0);
-    EXPECT_EQ(View().m_prevWidth, 800);
-    EXPECT_EQ(View().m_prevHeight, 500);
-    EXPECT_EQ(View().m_prevZoomed, 1);
+    EXPECT_EQ(Gen().PreviewGeometry().width, 800);
+    EXPECT_EQ(Gen().PreviewGeometry().height, 500);
+    EXPECT_EQ(Gen().PreviewGeometry().zoomed, 1);
 
     // Closed by a save this time: the geometry still comes back.
     m_dialogs.closeGeometry = {{640, 480}, 0};
     m_dialogs.saves = {"x"};
     View().OnGenerate();
     EXPECT_EQ(m_dialogs.previewsOpened[1].m_zoomed, 1);
-    EXPECT_EQ(View().m_prevWidth, 640);
-    EXPECT_EQ(View().m_prevZoomed, 0);
+    EXPECT_EQ(Gen().PreviewGeometry().width, 640);
+    EXPECT_EQ(Gen().PreviewGeometry().zoomed, 0);
 }
 
 TEST(OutputFileRequest, TitlesFiltersAndOptions) {
@@ -283,7 +286,7 @@ TEST_F(GenerateTest, PreviewStaysOpenAfterAnUnopenableFileUntilASaveSucceeds) {
                                                                 (m_dir / "nope" / "a.tex").string(),
                                                             "完了しました！"}));
     // The generated text stays as it was generated.
-    EXPECT_EQ(View().m_source.substr(0, 16), "\\begin{tabular}{");
+    EXPECT_EQ(Gen().Source().substr(0, 16), "\\begin{tabular}{");
 }
 
 } // namespace

@@ -59,19 +59,6 @@ class ViewEditTest : public ViewTest {
 protected:
     CCellArray& Cells() { return m_doc.m_cells; }
 
-    // The selection (c1, r1)-(c2, r2): a click, then a range-mode move.
-    void Select(int c1, int r1, int c2, int r2) {
-        CMyView& v = View();
-        v.m_selection.m_rangeMode = false;
-        v.MoveCursor(Dc(), c1, r1, false);
-        if (c1 != c2 || r1 != r2) {
-            v.m_selection.m_rangeMode = true;
-            v.MoveCursor(Dc(), c1, r1, true);
-            v.MoveCursor(Dc(), c2, r2, true);
-        }
-        ASSERT_EQ(v.m_selection.Normalized(), (CCellRect{std::min(c1, c2), std::min(r1, r2),
-                                                         std::max(c1, c2), std::max(r1, r2)}));
-    }
     // Types text into the grid: the first character opens the editor, the rest is typed in
     // it; endKey ends it (INPLACE_NO_END_KEY: a click elsewhere).
     void Type(const std::string& text, int endKey) {
@@ -203,6 +190,7 @@ TEST_F(ViewEditTest, UndoOfWidthsRepaintsTheWholeView) {
     View().UndoBlock().Save(1, 1, 2, 1);
     m_doc.m_sizes.SetWidth(1, 40);
     View().RebuildEdges();
+    ASSERT_EQ(X(2), 90);
     m_host.invalidations.clear();
     Undo();
     EXPECT_EQ(m_doc.m_sizes.GetWidth(1), 100);
@@ -229,7 +217,7 @@ TEST_F(ViewEditTest, DialogJoinsThreeByThree) {
     EXPECT_EQ(shown.m_maxColspan, 248);
     EXPECT_EQ(shown.m_maxRowspan, 249);
     EXPECT_EQ(Records(Cells()), (std::vector<CPlaced>{{3, 2, Record("32", 3, 3)}}));
-    EXPECT_FALSE(View().m_selection.m_rangeMode);
+    EXPECT_FALSE(View().Selection().RangeMode());
     EXPECT_EQ(View().SpanMap().GetOrigin(5, 4), std::make_pair(3, 2));
 }
 
@@ -366,7 +354,7 @@ TEST_F(ViewEditTest, TypingOverTwoCellsThenEnter) {
     ASSERT_EQ(m_host.postedKeys, std::vector<int>{VK_RETURN});
     // The posted key reaches the view and moves the cursor as Enter does.
     View().OnKeyDown(VK_RETURN, false, false);
-    EXPECT_EQ(View().m_selection.Normalized(), (CCellRect{2, 2, 2, 2}));
+    EXPECT_EQ(View().Selection().Normalized(), (CCellRect{2, 2, 2, 2}));
 }
 
 TEST_F(ViewEditTest, TabAndEnterArePassedOnEscIsNot) {
@@ -450,7 +438,7 @@ TEST_F(ViewEditTest, EditorOverTheSelectionAndOnlyOne) {
     View().OnKeyDown(VK_RIGHT, false, false);
     EXPECT_FALSE(m_host.editorOpen);
     EXPECT_EQ(Records(Cells()), (std::vector<CPlaced>{{2, 2, Record("a", 2, 2)}}));
-    EXPECT_EQ(View().m_selection.Normalized(), (CCellRect{3, 3, 3, 3}));
+    EXPECT_EQ(View().Selection().Normalized(), (CCellRect{3, 3, 3, 3}));
 }
 
 TEST_F(ViewEditTest, CompositionOpensTheEditorEmpty) {
@@ -490,16 +478,16 @@ TEST_F(ViewEditTest, VerticalPlacementKeptByDialogResetByEditor) {
 
 TEST_F(ViewEditTest, DoubleClick) {
     // Inside the grid: the cell becomes the cursor and the dialog command is posted.
-    View().m_selection.m_rangeMode = true;
+    View().ToggleRangeMode(); // range mode on
     View().OnLButtonDblClk(X(3) + 5, Y(2) + 5, MK_LBUTTON);
-    EXPECT_EQ(View().m_selection.Normalized(), (CCellRect{3, 2, 3, 2}));
-    EXPECT_FALSE(View().m_selection.m_rangeMode);
+    EXPECT_EQ(View().Selection().Normalized(), (CCellRect{3, 2, 3, 2}));
+    EXPECT_FALSE(View().Selection().RangeMode());
     EXPECT_EQ(m_host.posted, std::vector<int>{ID_CELL_INPUT});
 
     // Over the row headers: the command alone.
     m_host.posted.clear();
     View().OnLButtonDblClk(10, Y(4) + 5, MK_LBUTTON);
-    EXPECT_EQ(View().m_selection.Normalized(), (CCellRect{3, 2, 3, 2}));
+    EXPECT_EQ(View().Selection().Normalized(), (CCellRect{3, 2, 3, 2}));
     EXPECT_EQ(m_host.posted, std::vector<int>{ID_CELL_INPUT});
 
     // With the editor open: it commits and the double-click is a single press.
@@ -509,7 +497,7 @@ TEST_F(ViewEditTest, DoubleClick) {
     EXPECT_FALSE(m_host.editorOpen);
     ASSERT_NE(Cells().GetCell(3, 2), nullptr);
     EXPECT_EQ(Cells().GetCell(3, 2)->text, "d");
-    EXPECT_EQ(View().m_selection.Normalized(), (CCellRect{1, 1, 1, 1}));
+    EXPECT_EQ(View().Selection().Normalized(), (CCellRect{1, 1, 1, 1}));
     EXPECT_TRUE(m_host.posted.empty());
 }
 

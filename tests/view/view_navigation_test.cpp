@@ -31,10 +31,11 @@ protected:
         ViewTest::SetUp();
         Paint();
     }
-    CGridSelection& Sel() { return View().m_selection; }
+    const CGridSelection& Sel() { return View().Selection(); }
+    const CGridGeometry& Geo() { return View().Geometry(); }
     Cells State() {
         const CGridSelection& s = Sel();
-        return {s.m_anchorCol, s.m_anchorRow, s.m_cursorCol, s.m_cursorRow};
+        return {s.AnchorCol(), s.AnchorRow(), s.CursorCol(), s.CursorRow()};
     }
     void Key(int vk, bool shift = false, bool ctrl = false) {
         EXPECT_TRUE(View().OnKeyDown(vk, shift, ctrl));
@@ -54,7 +55,7 @@ protected:
         CRecordingDC fresh(W, H);
         fresh.ResetState();
         View().OnDraw(fresh); // leaves the highlight shown, as on the screen
-        const CRect grid = View().GridArea();
+        const CRect grid = Geo().GridArea();
         int differing = 0;
         for (int y = grid.top; y < grid.bottom; ++y)
             for (int x = grid.left; x < grid.right; ++x)
@@ -69,7 +70,7 @@ TEST_F(NavigationTest, ShiftArrowsExtendTheSelectionAndAPlainArrowCollapsesIt) {
     for (int i = 0; i < 3; ++i)
         Key(VK_RIGHT, true);
     EXPECT_EQ(State(), (Cells{2, 2, 5, 2}));
-    EXPECT_TRUE(Sel().m_rangeMode);
+    EXPECT_TRUE(Sel().RangeMode());
     for (int c = 2; c <= 5; ++c)
         EXPECT_TRUE(Inverted(c, 2)) << c;
     EXPECT_FALSE(Inverted(6, 2));
@@ -78,7 +79,7 @@ TEST_F(NavigationTest, ShiftArrowsExtendTheSelectionAndAPlainArrowCollapsesIt) {
     // Shift released: the selection collapses to (5, 2), then the cursor moves on.
     Key(VK_RIGHT);
     EXPECT_EQ(State(), (Cells{6, 2, 6, 2}));
-    EXPECT_FALSE(Sel().m_rangeMode);
+    EXPECT_FALSE(Sel().RangeMode());
     for (int c = 2; c <= 5; ++c)
         EXPECT_FALSE(Inverted(c, 2)) << c;
     EXPECT_TRUE(Inverted(6, 2));
@@ -109,45 +110,46 @@ TEST_F(NavigationTest, CursorKeysMoveAndStopAtTheEdgesOfTheTable) {
     IDeviceContext& dc = m_host.GetClientDC();
     for (const Case& t : cases) {
         SCOPED_TRACE(t.name);
-        Sel().m_rangeMode = false;
-        dc.SelectClipRect(View().GridArea());
+        if (Sel().RangeMode())
+            View().ToggleRangeMode();
+        dc.SelectClipRect(Geo().GridArea());
         View().MoveCursor(dc, t.fromCol, t.fromRow, false);
         Key(t.vk);
         EXPECT_EQ(State(), (Cells{t.col, t.row, t.col, t.row}));
         // The cursor cell is in view and highlighted.
-        EXPECT_GE(t.col, View().m_firstCol + 1);
-        EXPECT_LE(t.col, View().m_firstCol + View().m_visibleCols);
-        EXPECT_GE(t.row, View().m_firstRow + 1);
-        EXPECT_LE(t.row, View().m_firstRow + View().m_visibleRows);
+        EXPECT_GE(t.col, Geo().FirstCol() + 1);
+        EXPECT_LE(t.col, Geo().FirstCol() + Geo().VisibleCols());
+        EXPECT_GE(t.row, Geo().FirstRow() + 1);
+        EXPECT_LE(t.row, Geo().FirstRow() + Geo().VisibleRows());
         EXPECT_TRUE(Inverted(t.col, t.row));
     }
     // At column 250 the last page of whole columns fills the view.
-    Click(View().m_firstCol + 1, 3);
+    Click(Geo().FirstCol() + 1, 3);
     Key(VK_END);
     for (int i = 0; i < 250; ++i)
         Key(VK_RIGHT);
-    EXPECT_EQ(Sel().m_cursorCol, 250);
-    EXPECT_EQ(View().m_firstCol, 250 - View().ColumnPageSize());
-    EXPECT_EQ(View().m_firstCol, 245);
+    EXPECT_EQ(Sel().CursorCol(), 250);
+    EXPECT_EQ(Geo().FirstCol(), 250 - Geo().ColumnPageSize());
+    EXPECT_EQ(Geo().FirstCol(), 245);
 }
 
 TEST_F(NavigationTest, PageKeysMoveByTheVisibleRowsAndEndReachesAPartlyVisibleColumn) {
     // Grid area 533 x 460: rows 1..12 are (partly) visible.
     Resize(W, 25 + 460 + 17);
-    ASSERT_EQ(View().m_visibleRows, 12);
+    ASSERT_EQ(Geo().VisibleRows(), 12);
     Click(2, 3);
     Key(VK_NEXT);
     EXPECT_EQ(State(), (Cells{2, 15, 2, 15}));
     Key(VK_PRIOR);
-    EXPECT_EQ(Sel().m_cursorRow, 3);
+    EXPECT_EQ(Sel().CursorRow(), 3);
 
     // Column 6 starts at 550 and is cut off at 583.
-    ASSERT_EQ(View().m_visibleCols, 6);
+    ASSERT_EQ(Geo().VisibleCols(), 6);
     Key(VK_END);
-    EXPECT_EQ(Sel().m_cursorCol, 6);
-    EXPECT_EQ(View().m_firstCol, 0);
+    EXPECT_EQ(Sel().CursorCol(), 6);
+    EXPECT_EQ(Geo().FirstCol(), 0);
     Key(VK_HOME);
-    EXPECT_EQ(Sel().m_cursorCol, 1);
+    EXPECT_EQ(Sel().CursorCol(), 1);
     // With Ctrl they do the same; with Shift they extend.
     Key(VK_END, true, true);
     EXPECT_EQ(State(), (Cells{1, 3, 6, 3}));
@@ -209,9 +211,9 @@ TEST_F(NavigationTest, CtrlArrowsCycleSingleDoubleAndClear) {
 TEST_F(NavigationTest, ShiftKeyRangeCommandAndDeleteKey) {
     Click(3, 3);
     Key(VK_SHIFT, true);
-    EXPECT_TRUE(Sel().m_rangeMode);
+    EXPECT_TRUE(Sel().RangeMode());
     Key(VK_SHIFT, true); // held down: the repeat changes nothing
-    EXPECT_TRUE(Sel().m_rangeMode);
+    EXPECT_TRUE(Sel().RangeMode());
     CCmdUI ui;
     ASSERT_TRUE(View().OnUpdateCommand(ID_SELECT_RANGE, ui));
     EXPECT_TRUE(ui.enabled);
@@ -222,7 +224,7 @@ TEST_F(NavigationTest, ShiftKeyRangeCommandAndDeleteKey) {
     EXPECT_EQ(State(), (Cells{3, 3, 3, 5}));
     // Delete ends range mode through the flag only: the selection stays until the next move.
     Key(VK_DELETE);
-    EXPECT_FALSE(Sel().m_rangeMode);
+    EXPECT_FALSE(Sel().RangeMode());
     EXPECT_EQ(State(), (Cells{3, 3, 3, 5}));
     EXPECT_TRUE(Inverted(3, 4));
 
@@ -230,13 +232,13 @@ TEST_F(NavigationTest, ShiftKeyRangeCommandAndDeleteKey) {
     Key(VK_DOWN);
     EXPECT_EQ(State(), (Cells{3, 6, 3, 6}));
     ASSERT_TRUE(View().OnCommand(ID_SELECT_RANGE));
-    EXPECT_TRUE(Sel().m_rangeMode);
+    EXPECT_TRUE(Sel().RangeMode());
     EXPECT_EQ(State(), (Cells{3, 6, 3, 6}));
     MoveTo(5, 6, 0); // no button: nothing
     Key(VK_RIGHT, true);
     EXPECT_EQ(State(), (Cells{3, 6, 4, 6}));
     ASSERT_TRUE(View().OnCommand(ID_SELECT_RANGE));
-    EXPECT_FALSE(Sel().m_rangeMode);
+    EXPECT_FALSE(Sel().RangeMode());
     EXPECT_EQ(State(), (Cells{4, 6, 4, 6}));
     EXPECT_FALSE(Inverted(3, 6));
     EXPECT_TRUE(Inverted(4, 6));
@@ -252,19 +254,19 @@ TEST_F(NavigationTest, AKeyWhileTheInPlaceEditorIsOpenOnlyEndsIt) {
     Key(VK_RIGHT, true);
     EXPECT_FALSE(View().IsInPlaceEditorOpen());
     EXPECT_FALSE(m_host.editorOpen);
-    EXPECT_FALSE(Sel().m_rangeMode);
+    EXPECT_FALSE(Sel().RangeMode());
     EXPECT_EQ(State(), (Cells{2, 2, 2, 2}));
 }
 
 TEST_F(NavigationTest, DragSelectsAndAPlainClickAfterItSelectsOneCell) {
     Click(2, 2);
     MoveTo(2, 2); // the same cell: no drag yet
-    EXPECT_FALSE(View().m_dragging);
+    EXPECT_FALSE(View().IsDragging());
     MoveTo(3, 4);
     MoveTo(4, 5);
     EXPECT_EQ(State(), (Cells{2, 2, 4, 5}));
-    EXPECT_TRUE(Sel().m_rangeMode);
-    EXPECT_TRUE(View().m_dragging);
+    EXPECT_TRUE(Sel().RangeMode());
+    EXPECT_TRUE(View().IsDragging());
     for (int r = 2; r <= 5; ++r)
         for (int c = 2; c <= 4; ++c)
             EXPECT_TRUE(Inverted(c, r)) << c << ", " << r;
@@ -273,11 +275,11 @@ TEST_F(NavigationTest, DragSelectsAndAPlainClickAfterItSelectsOneCell) {
     EXPECT_EQ(View().CellIndicatorText(), "( 2, 2)-( 4, 5)");
 
     View().OnLButtonUp();
-    EXPECT_FALSE(View().m_dragging);
-    EXPECT_TRUE(Sel().m_rangeMode);
+    EXPECT_FALSE(View().IsDragging());
+    EXPECT_TRUE(Sel().RangeMode());
     Click(5, 7);
     EXPECT_EQ(State(), (Cells{5, 7, 5, 7}));
-    EXPECT_FALSE(Sel().m_rangeMode);
+    EXPECT_FALSE(Sel().RangeMode());
     EXPECT_FALSE(Inverted(3, 3));
 
     // A Shift-click with range mode on extends from the anchor.
@@ -312,23 +314,23 @@ TEST_F(NavigationTest, TheMoveAfterTheContextMenuStartsNoDrag) {
     EXPECT_EQ(m_host.contextMenus.back(), (CPoint{15, 15}));
     MoveTo(4, 4);
     EXPECT_EQ(State(), (Cells{2, 2, 2, 2}));
-    EXPECT_FALSE(View().m_dragging);
+    EXPECT_FALSE(View().IsDragging());
     // Only the first move is ignored.
     MoveTo(4, 4);
     EXPECT_EQ(State(), (Cells{2, 2, 4, 4}));
 
     View().ShowContextMenuAtCorner();
     EXPECT_EQ(m_host.contextMenus.size(), 2u);
-    EXPECT_TRUE(View().m_ignoreNextMove);
+    EXPECT_TRUE(View().IgnoresNextMove());
 }
 
 TEST_F(NavigationTest, DragOverHeadersAndBarsStepsOneCellPerMove) {
     // Scrolled to row 6 at the top; a drag from (3, 7) to (3, 6).
     View().OnVScroll(SB_THUMBPOSITION, 5);
-    ASSERT_EQ(View().m_firstRow, 5);
+    ASSERT_EQ(Geo().FirstRow(), 5);
     Click(3, 7);
     MoveTo(3, 6);
-    ASSERT_TRUE(View().m_dragging);
+    ASSERT_TRUE(View().IsDragging());
 
     struct Step {
         int id;
@@ -343,7 +345,7 @@ TEST_F(NavigationTest, DragOverHeadersAndBarsStepsOneCellPerMove) {
         SCOPED_TRACE(t.id);
         View().OnHeaderDrag(t.id);
         EXPECT_EQ(State(), (Cells{3, 7, t.col, t.row}));
-        EXPECT_EQ(View().m_firstRow, t.firstRow);
+        EXPECT_EQ(Geo().FirstRow(), t.firstRow);
     }
     // Without a drag in progress nothing steps.
     View().OnLButtonUp();
@@ -355,7 +357,7 @@ TEST_F(NavigationTest, StripUpdateInvertsOnlyWhatEnteredOrLeftTheRange) {
     Click(2, 2);
     MoveTo(4, 4); // 3 x 3
     IDeviceContext& dc = m_host.GetClientDC();
-    dc.SelectClipRect(View().GridArea());
+    dc.SelectClipRect(Geo().GridArea());
     struct Case {
         const char* name;
         int col, row;
@@ -379,7 +381,7 @@ TEST_F(NavigationTest, StripUpdateInvertsOnlyWhatEnteredOrLeftTheRange) {
         for (const auto& op : Dc().OpsOf(Kind::Invert))
             inverted.push_back(op.rect);
         EXPECT_EQ(inverted, t.inverted);
-        EXPECT_TRUE(Sel().m_highlightShown);
+        EXPECT_TRUE(Sel().HighlightShown());
         ExpectSameAsFullRepaint();
     }
 }
@@ -413,10 +415,10 @@ TEST_F(NavigationTest, ScrollRequestsMoveByOneOrThreeAndTheThumbOnlyOnRelease) {
             h ? View().OnHScroll(code, pos) : View().OnVScroll(code, pos);
         };
         request(SB_THUMBPOSITION, t.start);
-        ASSERT_EQ(h ? View().m_firstCol : View().m_firstRow, t.start);
+        ASSERT_EQ(Geo().First(t.kind), t.start);
         m_host.scrollTips.clear();
         request(t.code, t.thumb);
-        EXPECT_EQ(h ? View().m_firstCol : View().m_firstRow, t.expected);
+        EXPECT_EQ(Geo().First(t.kind), t.expected);
         EXPECT_EQ(m_host.GetBar(t.kind).info.pos, t.expected);
         if (t.code == SB_THUMBTRACK)
             EXPECT_EQ(m_host.scrollTips,
@@ -433,10 +435,10 @@ TEST_F(NavigationTest, ScrollingWithTheBarsCarriesTheCursorAlong) {
     EXPECT_TRUE(Inverted(11, 3));
     // Back left by 2: column 11 is still visible (9..14) and stays.
     View().OnHScroll(SB_THUMBPOSITION, 8);
-    EXPECT_EQ(Sel().m_cursorCol, 11);
+    EXPECT_EQ(Sel().CursorCol(), 11);
     // Back to the start: 11 lies beyond the last visible column 6.
     View().OnHScroll(SB_THUMBPOSITION, 0);
-    EXPECT_EQ(Sel().m_cursorCol, 6);
+    EXPECT_EQ(Sel().CursorCol(), 6);
     // Rows: the cursor row follows, the column stays.
     View().OnVScroll(SB_PAGEDOWN, 0);
     EXPECT_EQ(State(), (Cells{6, 4, 6, 4}));
@@ -446,16 +448,16 @@ TEST_F(NavigationTest, ScrollingWithTheBarsCarriesTheCursorAlong) {
 TEST_F(NavigationTest, EnlargingTheWindowAtTheLastColumnsScrollsBack) {
     Resize(430 + 17 + 50, H); // four whole columns of 100
     View().OnHScroll(SB_THUMBPOSITION, 1000);
-    ASSERT_EQ(View().m_firstCol, 246);
-    ASSERT_EQ(View().m_visibleCols, 4);
-    EXPECT_EQ(View().HitTest(51, 30).first, 247);
+    ASSERT_EQ(Geo().FirstCol(), 246);
+    ASSERT_EQ(Geo().VisibleCols(), 4);
+    EXPECT_EQ(Geo().HitTest(51, 30).first, 247);
 
     // 650 pixels: six whole columns; six visible from 246 would reach past 250.
     Resize(650 + 17 + 50, H);
-    EXPECT_EQ(View().ColumnPageSize(), 6);
-    EXPECT_EQ(View().m_firstCol, 249 - 6);
+    EXPECT_EQ(Geo().ColumnPageSize(), 6);
+    EXPECT_EQ(Geo().FirstCol(), 249 - 6);
     // The visible count follows the new position: columns 244..250, the last cut off.
-    EXPECT_EQ(View().m_visibleCols, 7);
+    EXPECT_EQ(Geo().VisibleCols(), 7);
     EXPECT_TRUE(m_host.columns[6].visible);
     EXPECT_EQ(m_host.columns[6].caption, "250");
     EXPECT_EQ(m_host.hBar.info.pos, 243);
@@ -502,7 +504,7 @@ TEST_F(NavigationTest, ScrollingByOneColumnRepaintsOnlyTheUncoveredStrip) {
         ASSERT_EQ(scrolls.size(), 1u);
         EXPECT_EQ(scrolls[0].dx, t.dx);
         EXPECT_EQ(scrolls[0].dy, t.dy);
-        EXPECT_EQ(scrolls[0].rect, View().GridArea());
+        EXPECT_EQ(scrolls[0].rect, Geo().GridArea());
         EXPECT_EQ(Dc().OpsOf(Kind::Text).size(), t.texts);
         ExpectSameAsFullRepaint();
     }
@@ -517,32 +519,11 @@ TEST_F(NavigationTest, DownKeyPastTheLastVisibleRowScrollsByOneRow) {
     Click(1, 9);
     Dc().ops.clear();
     Key(VK_DOWN);
-    EXPECT_EQ(View().m_firstRow, 1);
+    EXPECT_EQ(Geo().FirstRow(), 1);
     const auto scrolls = Dc().OpsOf(Kind::Scroll);
     ASSERT_EQ(scrolls.size(), 1u);
     EXPECT_EQ(scrolls[0].dy, -40);
     EXPECT_EQ(m_host.rows[0].caption, "2");
     EXPECT_TRUE(Inverted(1, 10));
     ExpectSameAsFullRepaint();
-}
-
-TEST_F(NavigationTest, InPlaceEditorCoversTheSelectionCutToTheGridArea) {
-    struct Case {
-        const char* name;
-        int c1, r1, c2, r2;
-        CRect rect;
-    } cases[] = {
-        {"one cell", 2, 3, 2, 3, {150, 105, 250, 145}},
-        {"a block", 2, 3, 4, 5, {150, 105, 450, 225}},
-        {"wider than the grid area", 1, 2, 7, 2, {50, 65, W - 17, 105}},
-        {"taller than the grid area", 2, 1, 2, 10, {150, 25, 250, H - 17}},
-    };
-    for (const Case& t : cases) {
-        SCOPED_TRACE(t.name);
-        Sel().m_anchorCol = t.c1;
-        Sel().m_anchorRow = t.r1;
-        Sel().m_cursorCol = t.c2;
-        Sel().m_cursorRow = t.r2;
-        EXPECT_EQ(View().InPlaceEditRect(), t.rect);
-    }
 }

@@ -1,3 +1,4 @@
+#include "PaintChecks.h"
 #include "ViewFixture.h"
 
 #include "Resource.h"
@@ -8,37 +9,6 @@
 namespace {
 
 using Kind = CRecordingDC::Kind;
-
-std::vector<CRect> RectanglesIn(const CRecordingDC& dc, CColor penColor) {
-    std::vector<CRect> out;
-    for (const auto& op : dc.OpsOf(Kind::Rectangle))
-        if (op.pen.color == penColor)
-            out.push_back(op.rect);
-    return out;
-}
-
-int CountColour(const CRecordingDC& dc, const CRect& r, CColor c) {
-    int n = 0;
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x)
-            n += dc.Pixel(x, y) == c;
-    return n;
-}
-
-CCellData Text(const std::string& text, int hplace = 1, int vplace = 1) {
-    CCellData d;
-    d.text = text;
-    d.hplace = static_cast<std::uint8_t>(hplace);
-    d.vplace = static_cast<std::uint8_t>(vplace);
-    return d;
-}
-
-CCellData Span(int colspan, int rowspan) {
-    CCellData d;
-    d.colspan = static_cast<std::uint8_t>(colspan);
-    d.rowspan = static_cast<std::uint8_t>(rowspan);
-    return d;
-}
 
 } // namespace
 
@@ -67,7 +37,7 @@ TEST_F(ViewTest, PaintClearsTheGridAreaAndDrawsGreyGridLinesUpToTheClip) {
     EXPECT_EQ(Dc().Pixel(49, 100), COLOR_WHITE);
     EXPECT_EQ(Dc().Pixel(W - 17, 100), COLOR_WHITE);
     // The cursor cell (1, 1) is shown inverted.
-    EXPECT_TRUE(View().m_selection.m_highlightShown);
+    EXPECT_TRUE(View().Selection().HighlightShown());
     EXPECT_EQ(Dc().Pixel(60, 30), COLOR_BLACK);
 }
 
@@ -85,48 +55,6 @@ TEST_F(ViewTest, RepaintingTwiceLeavesTheSamePicture) {
         for (int x = 0; x < W; ++x)
             differing += !(Dc().Pixel(x, y) == first[static_cast<std::size_t>(y) * W + x]);
     EXPECT_EQ(differing, 0);
-}
-
-TEST_F(ViewTest, TextIsPlacedInTheCellShrunkByThreePixels) {
-    struct Case {
-        const char* name;
-        int hplace, vplace;
-        HAlign h;
-        VAlign v;
-    } cases[] = {
-        {"top left", 0, 0, HAlign::Left, VAlign::Top},
-        {"centre", 1, 1, HAlign::Center, VAlign::Center},
-        {"bottom right", 2, 2, HAlign::Right, VAlign::Bottom},
-        {"top right", 2, 0, HAlign::Right, VAlign::Top},
-        {"unknown placements are centred", 7, 9, HAlign::Center, VAlign::Center},
-    };
-    for (const Case& t : cases) {
-        SCOPED_TRACE(t.name);
-        CCellData* rec = nullptr;
-        m_doc.m_cells.SetCell(2, 3, Text("a\r\nb"));
-        rec = m_doc.m_cells.GetCell(2, 3);
-        rec->hplace = static_cast<std::uint8_t>(t.hplace); // bypasses the setters on purpose
-        rec->vplace = static_cast<std::uint8_t>(t.vplace);
-        Dc().ops.clear();
-        View().DrawCell(Dc(), 2, 3);
-        const auto texts = Dc().OpsOf(Kind::Text);
-        ASSERT_EQ(texts.size(), 1u);
-        // Cell (2, 3) spans x 150..250 and y 105..145; the rectangle is one pixel larger.
-        EXPECT_EQ(texts[0].rect, (CRect{153, 108, 248, 143}));
-        EXPECT_EQ(texts[0].text, "a\r\nb");
-        EXPECT_EQ(texts[0].h, t.h);
-        EXPECT_EQ(texts[0].v, t.v);
-        EXPECT_EQ(texts[0].textColor, COLOR_BLACK);
-        EXPECT_EQ(texts[0].bkColor, COLOR_WHITE);
-        EXPECT_EQ(texts[0].font.face, "\x82\x6c\x82\x72\x20\x96\xbe\x92\xa9");
-        EXPECT_EQ(texts[0].font.height, 22);
-        EXPECT_EQ(texts[0].font.weight, 400);
-    }
-    // Colours and font are put back afterwards.
-    Dc().ResetState();
-    View().DrawCell(Dc(), 2, 3);
-    EXPECT_EQ(Dc().SelectFont(CFontDesc{}), CFontDesc{});
-    EXPECT_EQ(Dc().SetTextColor(COLOR_BLACK), COLOR_BLACK);
 }
 
 TEST_F(ViewTest, SpanIsOneBlockWithAGreyOutlineAndNoInnerGridLines) {
@@ -151,7 +79,7 @@ TEST_F(ViewTest, SpanIsOneBlockWithAGreyOutlineAndNoInnerGridLines) {
 
     // Repainting only the span's second row draws it once more, whole.
     Dc().ops.clear();
-    View().RepaintCells(Dc(), 3, 3, 3, 3);
+    View().Renderer().RepaintCells(Dc(), 3, 3, 3, 3);
     EXPECT_EQ(RectanglesIn(Dc(), GRID_GREY), std::vector<CRect>{span});
 }
 
@@ -233,72 +161,6 @@ TEST_F(ViewTest, RuledLinesSingleAndDouble) {
     }
 }
 
-TEST_F(ViewTest, CellWithoutARecordStillShowsItsRuledLines) {
-    m_doc.m_hLines.SetLine(4, 5, LINE_SINGLE);
-    ASSERT_EQ(m_doc.m_cells.GetCell(4, 4), nullptr);
-    Dc().ops.clear();
-    View().DrawCell(Dc(), 4, 4);
-    const auto lines = Dc().LinesIn(COLOR_BLACK);
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].from, (CPoint{350, 185}));
-    EXPECT_EQ(lines[0].to, (CPoint{450, 185}));
-}
-
-TEST_F(ViewTest, LastColumnAndRowUseEdge251AndTheAreaBeyondStaysWhite) {
-    m_doc.m_vLines.SetLine(250, 251, LINE_SINGLE); // right edge of (250, 250)
-    m_doc.m_hLines.SetLine(250, 251, LINE_DOUBLE); // bottom edge of (250, 250)
-    // Scroll so that columns 247..250 and rows 245..250 are shown with room to spare.
-    View().m_firstCol = 246;
-    View().m_firstRow = 244;
-    View().UpdateScrollLayout(false);
-    CGridSelection& s = View().m_selection;
-    s.m_anchorCol = s.m_cursorCol = 250; // the cursor stays in view, so nothing scrolls
-    s.m_anchorRow = s.m_cursorRow = 250;
-    PaintWithoutHighlight();
-    ASSERT_EQ(View().m_firstCol, 246);
-    const int right = X(251);  // 450
-    const int bottom = Y(251); // 265
-    ASSERT_EQ(right, 450);
-    ASSERT_EQ(bottom, 265);
-    EXPECT_EQ(Dc().Pixel(right, 250), COLOR_BLACK);
-    EXPECT_EQ(Dc().Pixel(420, bottom - 2), COLOR_BLACK);
-    EXPECT_EQ(Dc().Pixel(420, bottom + 2), COLOR_BLACK);
-    // Grid lines end at the table's edges.
-    EXPECT_EQ(Dc().Pixel(right, 100), GRID_GREY);
-    EXPECT_EQ(Dc().Pixel(200, bottom), GRID_GREY);
-    EXPECT_EQ(CountColour(Dc(), {right + 1, 25, W - 17, H - 17}, GRID_GREY), 0);
-    EXPECT_EQ(CountColour(Dc(), {right + 1, 25, W - 17, H - 17}, COLOR_BLACK), 0);
-    EXPECT_EQ(CountColour(Dc(), {50, bottom + 3, W - 17, H - 17}, GRID_GREY), 0);
-}
-
-TEST_F(ViewTest, DrawEdgeLineIgnoresEdgesBeyondTheTable) {
-    Dc().ops.clear();
-    View().DrawEdgeLine(Dc(), 251, 1, EdgeSide::Left);
-    View().DrawEdgeLine(Dc(), 1, 251, EdgeSide::Top);
-    EXPECT_TRUE(Dc().ops.empty());
-}
-
-TEST_F(ViewTest, SpanRunningPastTheLastRowIsClippedAtTheTable) {
-    m_doc.m_cells.SetCell(249, 249, Span(5, 5));
-    View().NormalizeSpans();
-    View().m_firstCol = 246;
-    View().m_firstRow = 244;
-    Dc().ops.clear();
-    View().DrawCell(Dc(), 250, 250);
-    const auto outlines = RectanglesIn(Dc(), GRID_GREY);
-    ASSERT_EQ(outlines.size(), 1u);
-    EXPECT_EQ(outlines[0], (CRect{X(249), Y(249), X(251) + 1, Y(251) + 1}));
-}
-
-TEST_F(ViewTest, DrawCellAdvancesPastTheSpan) {
-    m_doc.m_cells.SetCell(2, 2, Span(3, 2));
-    View().NormalizeSpans();
-    EXPECT_EQ(View().DrawCell(Dc(), 1, 2), 1);
-    EXPECT_EQ(View().DrawCell(Dc(), 2, 2), 3);
-    EXPECT_EQ(View().DrawCell(Dc(), 3, 3), 2); // inside the span, second row
-    EXPECT_EQ(View().DrawCell(Dc(), 4, 3), 1);
-}
-
 TEST_F(ViewTest, RefreshRegionGrowsByOneCellAndClamps) {
     struct Case {
         const char* name;
@@ -311,16 +173,10 @@ TEST_F(ViewTest, RefreshRegionGrowsByOneCellAndClamps) {
         {"whole table", 1, 1, 250, 250, 1, 1, 250, 250},
         {"zero means the selection (3,4)-(5,6)", 0, 0, 0, 0, 2, 3, 6, 7},
     };
-    CGridSelection& s = View().m_selection;
+    const CGridSelection& s = View().Selection();
     for (const Case& t : cases) {
         SCOPED_TRACE(t.name);
-        s = CGridSelection{};
-        s.m_rangeMode = true;
-        s.m_anchorCol = 5;
-        s.m_anchorRow = 6;
-        s.m_cursorCol = 3;
-        s.m_cursorRow = 4;
-        View().m_anchorFixed = true;
+        Select(5, 6, 3, 4);
         Dc().ops.clear();
         View().RefreshRegion(t.c1, t.r1, t.c2, t.r2);
         const auto erased = RectanglesIn(Dc(), COLOR_WHITE);
@@ -331,7 +187,7 @@ TEST_F(ViewTest, RefreshRegionGrowsByOneCellAndClamps) {
         const auto inverted = Dc().OpsOf(Kind::Invert);
         ASSERT_FALSE(inverted.empty());
         EXPECT_EQ(inverted.back().rect, (CRect{X(3), Y(4), X(6), Y(7)}));
-        EXPECT_TRUE(s.m_highlightShown);
+        EXPECT_TRUE(s.HighlightShown());
     }
 }
 
@@ -377,22 +233,22 @@ TEST_F(ViewTest, UpdateAfterNewOrOpenResetsAndInvalidatesWithoutErasing) {
 TEST_F(ViewTest, ClickSelectsACellAndHighlightFollows) {
     Paint();
     View().OnLButtonDown(260, 110, 0); // cell (3, 3)
-    EXPECT_EQ(View().m_selection.m_cursorCol, 3);
-    EXPECT_EQ(View().m_selection.m_cursorRow, 3);
+    EXPECT_EQ(View().Selection().CursorCol(), 3);
+    EXPECT_EQ(View().Selection().CursorRow(), 3);
     EXPECT_EQ(Dc().Pixel(60, 30), COLOR_WHITE); // old highlight removed
     EXPECT_EQ(Dc().Pixel(300, 120), COLOR_BLACK);
     // Clicks on the headers and scroll bars are not in the grid area.
     View().OnLButtonDown(20, 110, 0);
     View().OnLButtonDown(300, H - 5, 0);
-    EXPECT_EQ(View().m_selection.m_cursorCol, 3);
+    EXPECT_EQ(View().Selection().CursorCol(), 3);
 }
 
 TEST_F(ViewTest, GrowingARangeInvertsOnlyTheNewColumn) {
     Paint();
-    CGridSelection& s = View().m_selection;
-    s.m_rangeMode = true;
+    const CGridSelection& s = View().Selection();
+    View().ToggleRangeMode(); // on
     IDeviceContext& dc = m_host.GetClientDC();
-    dc.SelectClipRect(View().GridArea());
+    dc.SelectClipRect(View().Geometry().GridArea());
     View().MoveCursor(dc, 1, 1, false);
     View().MoveCursor(dc, 3, 3, true);
     Dc().ops.clear();
@@ -402,5 +258,5 @@ TEST_F(ViewTest, GrowingARangeInvertsOnlyTheNewColumn) {
     EXPECT_EQ(inverted[0].rect, (CRect{X(4), Y(1), X(5), Y(4)}));
     EXPECT_EQ(Dc().Pixel(X(1) + 5, Y(1) + 5), COLOR_BLACK);
     EXPECT_EQ(Dc().Pixel(X(4) + 5, Y(3) + 5), COLOR_BLACK);
-    EXPECT_TRUE(s.m_highlightShown);
+    EXPECT_TRUE(s.HighlightShown());
 }

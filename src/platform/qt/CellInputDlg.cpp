@@ -3,6 +3,7 @@
 #include "CellInputData.h"
 #include "Cp932Text.h"
 #include "MessageBox.h"
+#include "RadioGroup.h"
 
 #include <QButtonGroup>
 #include <QFocusEvent>
@@ -21,35 +22,6 @@
 #include <algorithm>
 
 namespace {
-
-// A group box of radio buttons with ids 0, 1, 2.
-QGroupBox* NewRadioGroup(const char* title, std::initializer_list<const char*> texts,
-                         const char* name, QButtonGroup*& group, QWidget* parent) {
-    auto* box = new QGroupBox(QString::fromUtf8(title), parent);
-    auto* layout = new QVBoxLayout(box);
-    group = new QButtonGroup(box);
-    int id = 0;
-    for (const char* text : texts) {
-        auto* radio = new QRadioButton(QString::fromUtf8(text), box);
-        radio->setObjectName(QString::fromLatin1(name) + QString::number(id));
-        group->addButton(radio, id++);
-        layout->addWidget(radio);
-    }
-    layout->addStretch(1);
-    return box;
-}
-
-// A value outside the group selects no button.
-void SetRadio(QButtonGroup* group, int value) {
-    if (QAbstractButton* b = group->button(value)) {
-        b->setChecked(true);
-        return;
-    }
-    group->setExclusive(false);
-    for (QAbstractButton* b : group->buttons())
-        b->setChecked(false);
-    group->setExclusive(true);
-}
 
 QPushButton* NewButton(const char* text, const char* name, QWidget* parent) {
     auto* button = new QPushButton(QString::fromUtf8(text), parent);
@@ -123,8 +95,9 @@ CCellInputDlg::CCellInputDlg(CCellInputData& members, IMessageBox& messages, QWi
     textLayout->addWidget(m_textBox);
 
     QGroupBox* hplaceBox =
-        NewRadioGroup("水平位置", {"左靠", "置中", "右靠"}, "hplace", m_hplace, this);
-    m_vplaceBox = NewRadioGroup("垂直位置", {"靠上", "置中", "靠下"}, "vplace", m_vplace, this);
+        NewRadioGroup("水平位置", {"左靠", "置中", "右靠"}, m_hplace, this, "hplace", true);
+    m_vplaceBox =
+        NewRadioGroup("垂直位置", {"靠上", "置中", "靠下"}, m_vplace, this, "vplace", true);
     // Shown so the user sees the vertical placement, but it cannot be changed here.
     m_vplaceBox->setEnabled(false);
 

@@ -2,6 +2,7 @@
 
 #include "Cp932Text.h"
 #include "MessageBox.h"
+#include "RadioGroup.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -25,38 +26,11 @@ QCheckBox* NewCheck(const char* text, const char* name, QWidget* parent) {
     return box;
 }
 
-// A group box of radio buttons with ids 0, 1, ...
-QGroupBox* NewRadioGroup(const char* title, std::initializer_list<const char*> texts,
-                         QButtonGroup*& group, QWidget* parent) {
-    auto* box = new QGroupBox(QString::fromUtf8(title), parent);
-    auto* layout = new QVBoxLayout(box);
-    group = new QButtonGroup(box);
-    int id = 0;
-    for (const char* text : texts) {
-        auto* radio = new QRadioButton(QString::fromUtf8(text), box);
-        group->addButton(radio, id++);
-        layout->addWidget(radio);
-    }
-    return box;
-}
-
 void SetCheck(QCheckBox* box, int value) {
     box->setChecked(value != 0);
 }
 int GetCheck(const QCheckBox* box) {
     return box->isChecked() ? 1 : 0;
-}
-
-// A value outside the group selects no button.
-void SetRadio(QButtonGroup* group, int value) {
-    if (QAbstractButton* b = group->button(value)) {
-        b->setChecked(true);
-        return;
-    }
-    group->setExclusive(false);
-    for (QAbstractButton* b : group->buttons())
-        b->setChecked(false);
-    group->setExclusive(true);
 }
 
 } // namespace

@@ -203,6 +203,22 @@ CGridWidget::CGridWidget(CMyView& view, QWidget* parent)
     setMouseTracking(true);
     // Input methods talk to the grid until the in-place editor takes over.
     setAttribute(Qt::WA_InputMethodEnabled);
+    // The buttons and bars are made once; the view's layouts move, number, show and hide them.
+    const auto header = [this](int id, const QString& caption) {
+        auto* button = new CHeaderButton(*this, id, this);
+        button->setText(caption);
+        button->show();
+        return button;
+    };
+    m_corner = header(IDC_CORNER, QString());
+    for (int i = 0; i < MAX_CELLS; ++i) {
+        m_colHeaders[i] = header(IDC_COLUMN_HEADER, QString::number(i + 1));
+        m_rowHeaders[i] = header(IDC_ROW_HEADER, QString::number(i + 1));
+    }
+    m_hScroll = new CTipScrollBar(*this, IDC_HSCROLL, Qt::Horizontal, this);
+    m_vScroll = new CTipScrollBar(*this, IDC_VSCROLL, Qt::Vertical, this);
+    m_hScroll->show();
+    m_vScroll->show();
     m_view.SetHost(this);
     m_view.OnInitialUpdate();
 }
@@ -298,8 +314,9 @@ void CGridWidget::keyPressEvent(QKeyEvent* e) {
         if (cp932 && m_view.OnChar(*cp932, ctrl))
             return;
         if (!cp932)
-            QToolTip::showText(mapToGlobal(QPoint(CMyView::GRID_LEFT, CMyView::GRID_TOP)),
-                               QString::fromUtf8(kMsgCharNotCp932).arg(text), this);
+            QToolTip::showText(
+                mapToGlobal(QPoint(CGridGeometry::GRID_LEFT, CGridGeometry::GRID_TOP)),
+                QString::fromUtf8(kMsgCharNotCp932).arg(text), this);
     }
     QWidget::keyPressEvent(e);
 }
@@ -359,9 +376,9 @@ void CGridWidget::wheelEvent(QWheelEvent* e) {
     m_wheelRest -= notches * QWheelEvent::DefaultDeltasPerStep;
     const int lines = notches * QApplication::wheelScrollLines();
     if (sideways)
-        m_view.OnHScroll(SB_THUMBPOSITION, GetScrollPos(ScrollBarKind::Horizontal) - lines);
+        m_view.OnHScroll(SB_THUMBPOSITION, m_view.Geometry().FirstCol() - lines);
     else
-        m_view.OnVScroll(SB_THUMBPOSITION, GetScrollPos(ScrollBarKind::Vertical) - lines);
+        m_view.OnVScroll(SB_THUMBPOSITION, m_view.Geometry().FirstRow() - lines);
 }
 
 void CGridWidget::ShowContextMenu(CPoint client) {
@@ -402,68 +419,67 @@ IDeviceContext& CGridWidget::GetClientDC() {
         // then show what is drawn. The view draws only inside the grid area, so the header
         // buttons and bars need no repaint.
         DrawPending();
-        update(ToQRect(m_view.GridArea()));
+        update(ToQRect(m_view.Geometry().GridArea()));
     }
     m_dc.Reset();
     return m_dc;
 }
 
-void CGridWidget::CreateHeaderButton(HeaderKind kind, int index, const CRect& rect,
-                                     const std::string& caption) {
-    CHeaderButton** slot = nullptr;
-    int id = IDC_CORNER;
-    switch (kind) {
-    case HeaderKind::Corner:
-        slot = &m_corner;
-        break;
-    case HeaderKind::Column:
-        if (index < 0 || index >= MAX_CELLS)
-            return;
-        slot = &m_colHeaders[index];
-        id = IDC_COLUMN_HEADER;
-        break;
-    case HeaderKind::Row:
-        if (index < 0 || index >= MAX_CELLS)
-            return;
-        slot = &m_rowHeaders[index];
-        id = IDC_ROW_HEADER;
-        break;
-    }
-    if (*slot)
+void CGridWidget::LayoutHeaders(HeaderKind kind, const CGridGeometry& geometry) {
+    if (kind == HeaderKind::Corner) {
+        const QRect r = ToQRect(geometry.HeaderButton(kind, 0).rect);
+        if (m_corner->geometry() != r)
+            m_corner->setGeometry(r);
+        m_corner->update();
         return;
-    auto* button = new CHeaderButton(*this, id, this);
-    button->setText(QString::fromStdString(caption));
-    button->setGeometry(ToQRect(rect));
-    button->show();
-    *slot = button;
-}
-
-void CGridWidget::MoveHeaderButton(HeaderKind kind, int index, const CRect& rect) {
-    if (CHeaderButton* b = HeaderButton(kind, index)) {
-        const QRect r = ToQRect(rect);
+    }
+    const auto& strip = kind == HeaderKind::Column ? m_colHeaders : m_rowHeaders;
+    const int count = geometry.HeaderCount(kind);
+    for (int k = MAX_CELLS - 1; k >= count; --k)
+        if (!strip[k]->isHidden())
+            strip[k]->hide();
+    for (int k = count - 1; k >= 0; --k) {
+        CHeaderButton* b = strip[k];
+        const CHeaderPlace place = geometry.HeaderButton(kind, k);
+        if (!place.visible) {
+            if (!b->isHidden())
+                b->hide();
+            continue;
+        }
+        if (b->isHidden())
+            b->show();
+        const QRect r = ToQRect(place.rect);
         if (b->geometry() != r)
             b->setGeometry(r);
-        b->update();
-    }
-}
-
-void CGridWidget::SetHeaderCaption(HeaderKind kind, int index, const std::string& caption) {
-    if (CHeaderButton* b = HeaderButton(kind, index)) {
-        const QString text = QString::fromStdString(caption);
+        const QString text = QString::number(place.number);
         if (b->text() != text)
             b->setText(text);
+        b->update();
     }
 }
 
-void CGridWidget::ShowHeaderButton(HeaderKind kind, int index, bool show) {
-    if (CHeaderButton* b = HeaderButton(kind, index))
-        if (b->isHidden() == show)
-            b->setVisible(show);
+void CGridWidget::LayoutScrollBars(const CGridGeometry& geometry) {
+    for (const ScrollBarKind kind : {ScrollBarKind::Horizontal, ScrollBarKind::Vertical}) {
+        CTipScrollBar* bar = ScrollBar(kind);
+        const QRect r = ToQRect(geometry.ScrollBarRect(kind));
+        if (bar->geometry() != r)
+            bar->setGeometry(r);
+        const CScrollInfo info = geometry.ScrollInfo(kind);
+        const int page = std::max(info.page, 1);
+        const int last = std::max(info.min, info.max - page + 1);
+        bar->setRange(info.min, last);
+        bar->setPageStep(page);
+        bar->setSingleStep(1);
+        bar->setValue(std::clamp(info.pos, info.min, last));
+        // A bar whose page covers the range is shown disabled, as are its arrows then.
+        bar->setEnabled(geometry.ScrollArrowsEnabled(kind) && last > info.min);
+        bar->update();
+    }
 }
 
-void CGridWidget::RepaintHeaderButton(HeaderKind kind, int index) {
-    if (CHeaderButton* b = HeaderButton(kind, index))
-        b->update();
+void CGridWidget::RepaintScrollBars() {
+    m_hScroll->update();
+    m_vScroll->update();
 }
 
 bool CGridWidget::IsHeaderMarked(HeaderKind kind, int index) const {
@@ -474,51 +490,6 @@ bool CGridWidget::IsHeaderMarked(HeaderKind kind, int index) const {
 void CGridWidget::SetHeaderMarked(HeaderKind kind, int index, bool marked) {
     if (CHeaderButton* b = HeaderButton(kind, index))
         b->m_marked = marked;
-}
-
-void CGridWidget::CreateScrollBar(ScrollBarKind kind, const CRect& rect) {
-    CTipScrollBar*& bar = kind == ScrollBarKind::Horizontal ? m_hScroll : m_vScroll;
-    if (bar)
-        return;
-    bar =
-        new CTipScrollBar(*this, kind == ScrollBarKind::Horizontal ? IDC_HSCROLL : IDC_VSCROLL,
-                          kind == ScrollBarKind::Horizontal ? Qt::Horizontal : Qt::Vertical, this);
-    bar->setGeometry(ToQRect(rect));
-    bar->show();
-}
-
-void CGridWidget::MoveScrollBar(ScrollBarKind kind, const CRect& rect) {
-    if (CTipScrollBar* bar = ScrollBar(kind))
-        bar->setGeometry(ToQRect(rect));
-}
-
-void CGridWidget::SetScrollInfo(ScrollBarKind kind, const CScrollInfo& info) {
-    CTipScrollBar* bar = ScrollBar(kind);
-    if (!bar)
-        return;
-    const int page = std::max(info.page, 1);
-    const int last = std::max(info.min, info.max - page + 1);
-    bar->setRange(info.min, last);
-    bar->setPageStep(page);
-    bar->setSingleStep(1);
-    bar->setValue(std::clamp(info.pos, info.min, last));
-    if (info.disableNoScroll)
-        bar->setEnabled(last > info.min);
-}
-
-int CGridWidget::GetScrollPos(ScrollBarKind kind) const {
-    const CTipScrollBar* bar = ScrollBar(kind);
-    return bar ? bar->value() : 0;
-}
-
-void CGridWidget::EnableScrollArrows(ScrollBarKind kind, bool enable) {
-    if (CTipScrollBar* bar = ScrollBar(kind))
-        bar->setEnabled(enable && bar->maximum() > bar->minimum());
-}
-
-void CGridWidget::RepaintScrollBar(ScrollBarKind kind) {
-    if (CTipScrollBar* bar = ScrollBar(kind))
-        bar->update();
 }
 
 void CGridWidget::Invalidate(bool erase) {

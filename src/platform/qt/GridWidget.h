@@ -57,10 +57,12 @@ private:
 };
 
 // The window of the grid view. The view draws into an off-screen image of the client area
-// at any moment (painting, cursor moves, scrolling); paintEvent shows that image.
+// at any moment (painting, cursor moves, scrolling); paintEvent shows that image. The widget
+// owns the 501 header buttons and the two scroll bars and places them where the view's
+// geometry says, whenever the view asks.
 //
 // Construction attaches the widget to the view as its host and runs the view's initial
-// update (headers, scroll bars, layout). The view must outlive the widget.
+// update (layout of the grid, headers and scroll bars). The view must outlive the widget.
 //   auto* grid = new CGridWidget(view, mainWindow);
 //   mainWindow->setCentralWidget(grid);
 // Posted commands (header presses, keys the view turns into commands) go to the command
@@ -88,24 +90,17 @@ public:
     void PostHeaderDrag(int controlId);
     void PostLButtonUp();
 
+    // Set by a left press on the button; cleared by the command that used it.
+    bool IsHeaderMarked(HeaderKind kind, int index) const;
+
     // IViewHost
     CSize GetClientSize() const override;
     int GetScrollBarSize() const override;
     IDeviceContext& GetClientDC() override;
-    void CreateHeaderButton(HeaderKind kind, int index, const CRect& rect,
-                            const std::string& caption) override;
-    void MoveHeaderButton(HeaderKind kind, int index, const CRect& rect) override;
-    void SetHeaderCaption(HeaderKind kind, int index, const std::string& caption) override;
-    void ShowHeaderButton(HeaderKind kind, int index, bool show) override;
-    void RepaintHeaderButton(HeaderKind kind, int index) override;
-    bool IsHeaderMarked(HeaderKind kind, int index) const override;
+    void LayoutHeaders(HeaderKind kind, const CGridGeometry& geometry) override;
+    void LayoutScrollBars(const CGridGeometry& geometry) override;
+    void RepaintScrollBars() override;
     void SetHeaderMarked(HeaderKind kind, int index, bool marked) override;
-    void CreateScrollBar(ScrollBarKind kind, const CRect& rect) override;
-    void MoveScrollBar(ScrollBarKind kind, const CRect& rect) override;
-    void SetScrollInfo(ScrollBarKind kind, const CScrollInfo& info) override;
-    int GetScrollPos(ScrollBarKind kind) const override;
-    void EnableScrollArrows(ScrollBarKind kind, bool enable) override;
-    void RepaintScrollBar(ScrollBarKind kind) override;
     void Invalidate(bool erase) override;
     void PostCommand(int id) override;
     void SetWaitCursor(bool on) override;

@@ -47,8 +47,7 @@ CMainFrame::CMainFrame(IMessageBox& messageBox, IFileDialog& fileDialog,
     m_router.AddTarget(&m_appCommands);
     CreateAppCommands();
     // The generate commands' dialogs; a child object, so it outlives the view's last use.
-    m_view.SetGenerateServices(
-        (new CQtGenerateDialogs(messageBox, fileDialog, this))->Services());
+    m_view.SetGenerateServices((new CQtGenerateDialogs(messageBox, fileDialog, this))->Services());
 
     m_doc.onTitleChanged = [this] { UpdateTitle(); };
     m_doc.onUpdateAllViews = [this] {
@@ -256,7 +255,7 @@ void CMainFrame::UpdateCommandUi() {
     for (const auto& [id, action] : m_actions)
         actions << action;
     UpdateActions(actions);
-    if (m_grid && m_view.m_initialized) {
+    if (m_grid && m_view.IsInitialized()) {
         const QString text = QString::fromStdString(m_view.CellIndicatorText());
         if (m_cellPane->text() != text)
             m_cellPane->setText(text);

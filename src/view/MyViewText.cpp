@@ -1,4 +1,5 @@
-// Text entry, horizontal placement and undo of the grid view.
+// Text entry and horizontal placement of the grid view: the in-place editor, the double-click,
+// the text input dialog and the alignment commands.
 #include "CellArray.h"
 #include "EditCommands.h"
 #include "InputCodes.h"
@@ -16,19 +17,34 @@ bool IsLoneLeadByte(const std::string& c) {
     return (b >= 129 && b <= 159) || (b >= 224 && b <= 252);
 }
 
-// Saves r into the undo block with the busy cursor shown.
-void SaveForUndo(IViewHost* host, CCellBlock& undo, const CCellRect& r) {
-    if (host)
-        host->SetWaitCursor(true);
-    undo.Save(r);
-    if (host)
-        host->SetWaitCursor(false);
-}
-
 } // namespace
 
-bool CMyView::IsInPlaceEditorOpen() const {
-    return m_inPlaceOpen;
+bool CMyView::OnTextCommand(int id) {
+    switch (id) {
+    case ID_CELL_INPUT:
+        OnCellInput();
+        return true;
+    case ID_ALIGN_LEFT:
+    case ID_ALIGN_CENTER:
+    case ID_ALIGN_RIGHT:
+        OnAlign(id - ID_ALIGN_LEFT);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMyView::OnUpdateTextCommand(int id, CCmdUI& ui) {
+    switch (id) {
+    case ID_CELL_INPUT:
+    case ID_ALIGN_LEFT:
+    case ID_ALIGN_CENTER:
+    case ID_ALIGN_RIGHT:
+        ui.enabled = true;
+        return true;
+    default:
+        return false;
+    }
 }
 
 void CMyView::EndInPlaceEditor() {
@@ -69,16 +85,15 @@ void CMyView::OnInPlaceEditKillFocus() {
     std::string text;
     int endKey = INPLACE_NO_END_KEY;
     const bool stored = m_host && m_host->CloseInPlaceEditor(text, endKey);
-    m_selection.m_rangeMode = false;
+    m_selection.SetRangeMode(false);
     if (endKey == VK_ESCAPE || !stored)
         return;
 
-    SaveForUndo(m_host, m_undoBlock, hull);
-    PlaceSpan(*m_cells, m_spanMap, sel, InPlaceRecord(text, sel));
-    m_doc.SetModifiedFlag(true);
-    RefreshRegion(hull.left, hull.top, hull.right, hull.bottom);
-    m_host->RepaintScrollBar(ScrollBarKind::Horizontal);
-    m_host->RepaintScrollBar(ScrollBarKind::Vertical);
+    EditRegion(hull, [&] {
+        PlaceSpan(*m_cells, m_spanMap, sel, InPlaceRecord(text, sel));
+        return true;
+    });
+    m_host->RepaintScrollBars();
     if (endKey == VK_TAB || endKey == VK_RETURN)
         m_host->PostKeyDown(endKey);
 }
@@ -92,20 +107,15 @@ void CMyView::OnLButtonDblClk(int x, int y, int flags) {
         OnLButtonDown(x, y, flags);
         return;
     }
-    const CRect grid = GridArea();
-    if (x >= grid.left && x <= grid.right && y >= grid.top && y <= grid.bottom) {
-        const auto [col, row] = HitTest(x, y);
-        m_selection.m_rangeMode = false;
-        IDeviceContext& dc = ClientDC();
-        SelectGridClip(dc);
-        MoveCursor(dc, col, row, false);
+    if (m_geometry.InGridArea(x, y)) {
+        const auto [col, row] = m_geometry.HitTest(x, y);
+        m_selection.SetRangeMode(false);
+        MoveCursor(GridDC(), col, row, false);
     }
     m_host->PostCommand(ID_CELL_INPUT);
 }
 
 void CMyView::OnCellInput() {
-    if (!m_cells)
-        return;
     EndInPlaceEditor();
     const CCellRect sel = m_selection.Normalized();
     PrepareCellInput(m_cellInput, *m_cells, sel);
@@ -115,46 +125,15 @@ void CMyView::OnCellInput() {
     const CCellRect block = CellInputBlock(m_cellInput, sel.left, sel.top);
     // The hull before anything is deleted, so spans reaching out of the block come back
     // with undo.
-    const CCellRect hull = SpanHull(*m_cells, m_spanMap, block);
-    SaveForUndo(m_host, m_undoBlock, hull);
-    PlaceSpan(*m_cells, m_spanMap, block, CellInputRecord(m_cellInput, sel.left, sel.top));
-    m_selection.m_rangeMode = false;
-    m_doc.SetModifiedFlag(true);
-    RefreshRegion(hull.left, hull.top, hull.right, hull.bottom);
+    EditRegion(SpanHull(*m_cells, m_spanMap, block), [&] {
+        PlaceSpan(*m_cells, m_spanMap, block, CellInputRecord(m_cellInput, sel.left, sel.top));
+        m_selection.SetRangeMode(false);
+        return true;
+    });
 }
 
 void CMyView::OnAlign(int hplace) {
-    if (!m_cells)
-        return;
     EndInPlaceEditor();
     const CCellRect sel = m_selection.Normalized();
-    SaveForUndo(m_host, m_undoBlock, sel);
-    if (SetHorizontalPlacement(*m_cells, sel, hplace) > 0)
-        m_doc.SetModifiedFlag(true);
-    if (m_host)
-        RefreshRegion(sel.left, sel.top, sel.right, sel.bottom);
-}
-
-void CMyView::OnEditUndo() {
-    if (!m_cells || m_undoBlock.IsEmpty())
-        return;
-    EndInPlaceEditor();
-    if (m_host)
-        m_host->SetWaitCursor(true);
-    const CUndoResult result =
-        UndoLastEdit(m_undoBlock, {*m_cells, *m_hLines, *m_vLines, *m_sizes, m_spanMap});
-    if (m_host)
-        m_host->SetWaitCursor(false);
-    m_doc.SetModifiedFlag(true);
-    if (!m_host)
-        return;
-    if (result.widthsChanged) {
-        RebuildEdges();
-        UpdateScrollLayout(true);
-        m_headersDirty = true;
-        m_host->Invalidate(true);
-    } else {
-        const CCellRect& r = result.region;
-        RefreshRegion(r.left, r.top, r.right, r.bottom);
-    }
+    EditRegion(sel, [&] { return SetHorizontalPlacement(*m_cells, sel, hplace) > 0; });
 }
