@@ -76,8 +76,7 @@ void BM_ReadFullTable(benchmark::State& state) {
     const std::string bytes = Table().doc.SerializeToBytes();
     CFullTable& t = Table();
     for (auto _ : state) {
-        CArchiveReader ar{std::string_view(bytes)};
-        t.doc.SerializeFromBytes(ar);
+        t.doc.SerializeFromBytes(bytes);
         benchmark::DoNotOptimize(t.doc.m_cells.GetCell(250, 250));
     }
 }

@@ -78,9 +78,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       "record fields in range");
 
     const std::string first = doc.SerializeToBytes();
-    CArchiveReader ar{std::string_view(first)};
-    doc.SerializeFromBytes(ar);
-    Check(ar.AtEnd(), "written file read to its end");
+    {
+        // The writer's bytes are read to their end by the native reader.
+        CArchiveReader ar{std::string_view(first)};
+        CCellArray cells;
+        CLineArray h, v;
+        CCellSize sizes;
+        ReadNativeSections(ar, ReadFraming(ar), cells, h, v, sizes);
+        Check(ar.AtEnd(), "written file read to its end");
+    }
+    doc.SerializeFromBytes(first);
     Check(doc.SerializeToBytes() == first, "write, read, write gives the same bytes");
     return 0;
 }

@@ -9,29 +9,38 @@ const char* UsageText() {
            "       brindle --version\n"
            "\n"
            "commands:\n"
-           "  dump [--text-format csv|tab] FILE\n"
+           "  dump [--text-format csv|tab] [--encoding utf-8|cp932] FILE\n"
            "      print the table in FILE: widths, records and lines\n"
-           "  convert [--text-format csv|tab] INPUT OUTPUT\n"
+           "  convert [--text-format csv|tab] [--encoding utf-8|cp932] INPUT OUTPUT\n"
            "      read INPUT and write it to OUTPUT in the native .brd format\n"
            "  generate --target tabular|array|html [--range C1,R1,C2,R2]\n"
-           "           [--option KEY=VALUE]... [--text-format csv|tab] FILE\n"
-           "      write the LaTeX or HTML source of the table to stdout\n"
+           "           [--option KEY=VALUE]... [--text-format csv|tab]\n"
+           "           [--input-encoding utf-8|cp932] [--encoding utf-8|cp932] FILE\n"
+           "      write the LaTeX or HTML source of the table to stdout, in UTF-8\n"
+           "      unless --encoding cp932\n"
            "  render --target tabular|array|html [--range C1,R1,C2,R2]\n"
            "         [--option KEY=VALUE]... [--text-format csv|tab] [--dpi N]\n"
            "         [--time-limit SECONDS] FILE -o OUT.png|OUT.pdf\n"
            "      typeset the LaTeX source with pdflatex (lualatex with luatexja for\n"
            "      Japanese text) and write the table cut to its size as PNG or PDF;\n"
            "      html is shown by the editor only\n"
-           "  insert [--keyword K] FILE\n"
+           "  insert [--keyword K] [--encoding utf-8|cp932] FILE\n"
            "      insert stdin into FILE right after the first keyword K\n"
-           "      (default %%BrindlePlease%%)\n"
+           "      (default %%BrindlePlease%%); stdin and K are UTF-8 unless\n"
+           "      --encoding cp932; FILE keeps its own encoding\n"
+           "\n"
+           "A text FILE (CSV or tab-separated) is read as UTF-8 when it is valid UTF-8,\n"
+           "else as code page 932; --encoding (--input-encoding for generate and render)\n"
+           "says which instead.\n"
            "\n"
            "exit status: 0 success, 1 usage error, 2 file not readable or writable,\n"
            "3 keyword not found, 4 TeX stopped on an error or ran out of time (render),\n"
            "5 no TeX engine installed (render)\n";
 }
 
-int RunBrindle(const std::vector<std::string>& args, CCliStreams& io) {
+namespace {
+
+int RunCommand(const std::vector<std::string>& args, CCliStreams& io) {
     if (args.empty()) {
         io.err << UsageText();
         return EXIT_USAGE;
@@ -58,4 +67,17 @@ int RunBrindle(const std::vector<std::string>& args, CCliStreams& io) {
         return RunRender(rest, io);
     io.err << "brindle: unknown command '" << command << "'\n" << UsageText();
     return EXIT_USAGE;
+}
+
+} // namespace
+
+int RunBrindle(const std::vector<std::string>& args, CCliStreams& io) {
+    const int status = RunCommand(args, io);
+    // Every command's output is complete only once it has been flushed without an error.
+    io.out.flush();
+    if (!io.out && status == EXIT_OK) {
+        io.err << "brindle: cannot write to standard output\n";
+        return EXIT_IO;
+    }
+    return status;
 }

@@ -17,18 +17,29 @@ bool ParseTableArgs(const std::vector<std::string>& args, CTableArgs& parsed,
             parsed.help = true;
             continue;
         }
-        std::string value;
-        if (arg == "--text-format") {
-            if (i + 1 >= args.size()) {
-                problem = "--text-format needs a value (csv or tab)";
-                return false;
-            }
-            value = args[++i];
-        } else if (arg.rfind("--text-format=", 0) == 0) {
-            value = arg.substr(14);
-        } else {
+        const std::size_t eq = arg.find('=');
+        const std::string name = arg.substr(0, eq);
+        if (name != "--text-format" && name != "--encoding") {
             problem = "unknown option '" + arg + "'";
             return false;
+        }
+        std::string value;
+        if (eq != std::string::npos) {
+            value = arg.substr(eq + 1);
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
+        } else {
+            problem = name + (name == "--encoding" ? " needs a value (utf-8 or cp932)"
+                                                   : " needs a value (csv or tab)");
+            return false;
+        }
+        if (name == "--encoding") {
+            parsed.encoding = ParseEncoding(value);
+            if (!parsed.encoding) {
+                problem = "--encoding takes utf-8 or cp932, not '" + value + "'";
+                return false;
+            }
+            continue;
         }
         const auto format = ParseTextFormat(value);
         if (!format) {

@@ -30,7 +30,8 @@ int RunConvert(const std::vector<std::string>& args, CCliStreams& io) {
         return EXIT_IO;
     }
     CCliTable table;
-    if (const int status = LoadTableForCli(parsed.files[0], parsed.textFormat, table, io.err);
+    if (const int status =
+            LoadTableForCli(parsed.files[0], parsed.textFormat, parsed.encoding, table, io.err);
         status != EXIT_OK)
         return status;
     const CFileIoResult written = ReplaceFileContent(

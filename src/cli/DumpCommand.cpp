@@ -125,7 +125,8 @@ int RunDump(const std::vector<std::string>& args, CCliStreams& io) {
         return EXIT_USAGE;
     }
     CCliTable table;
-    if (const int status = LoadTableForCli(parsed.files[0], parsed.textFormat, table, io.err);
+    if (const int status =
+            LoadTableForCli(parsed.files[0], parsed.textFormat, parsed.encoding, table, io.err);
         status != EXIT_OK)
         return status;
     DumpTable(table, io.out);

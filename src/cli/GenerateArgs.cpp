@@ -92,7 +92,7 @@ std::optional<std::string> ParseGenerateArgs(const std::vector<std::string>& arg
         }
         const bool own = std::find(extraNames.begin(), extraNames.end(), name) != extraNames.end();
         if (!own && name != "--target" && name != "--range" && name != "--option" &&
-            name != "--text-format")
+            name != "--text-format" && name != "--input-encoding")
             return "unknown option '" + name + "'";
         if (!value) {
             if (i + 1 >= args.size())
@@ -119,6 +119,10 @@ std::optional<std::string> ParseGenerateArgs(const std::vector<std::string>& arg
         } else if (name == "--option") {
             if (std::optional<std::string> error = SetOption(out.options, *value))
                 return error;
+        } else if (name == "--input-encoding") {
+            out.inputEncoding = ParseEncoding(*value);
+            if (!out.inputEncoding)
+                return "--input-encoding must be utf-8 or cp932, not '" + *value + "'";
         } else {
             const std::optional<TextFormat> f = ParseTextFormat(*value);
             if (!f)

@@ -16,6 +16,7 @@ struct CGenerateArgs {
     std::optional<CCellRect> range;
     COptionsRecord options;
     TextFormat textFormat = TextFormat::Csv;
+    std::optional<TextEncoding> inputEncoding; // of a text FILE; detected when not given
     std::optional<std::string> path;
     bool help = false;
 };
@@ -25,8 +26,8 @@ using CExtraArg =
     std::function<std::optional<std::string>(const std::string& name, const std::string& value)>;
 
 // Reads FILE, "--", -h/--help and "NAME VALUE" or "NAME=VALUE" for --target, --range, --option,
-// --text-format and the names in extraNames (handed to extra). The error text of the first
-// argument that does not fit; parsing stops at -h/--help.
+// --text-format, --input-encoding and the names in extraNames (handed to extra). The error text of
+// the first argument that does not fit; parsing stops at -h/--help.
 std::optional<std::string> ParseGenerateArgs(const std::vector<std::string>& args,
                                              const std::vector<std::string>& extraNames,
                                              const CExtraArg& extra, CGenerateArgs& out);

@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "CliLoad.h"
 #include "KeywordInsert.h"
 #include "TextCodec.h"
 
@@ -17,9 +18,12 @@ int Usage(CCliStreams& io, const std::string& message) {
 
 } // namespace
 
-// brindle insert [--keyword K] FILE: stdin goes into FILE right after the first K.
+// brindle insert [--keyword K] [--encoding E] FILE: stdin goes into FILE right after the
+// first K. Standard input and K are in E (UTF-8 unless told); the file's own encoding is
+// detected and kept.
 int RunInsert(const std::vector<std::string>& args, CCliStreams& io) {
     std::string keywordUtf8 = DEFAULT_KEYWORD;
+    TextEncoding encoding = TextEncoding::Utf8;
     std::optional<std::string> path;
     bool filesOnly = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -39,18 +43,33 @@ int RunInsert(const std::vector<std::string>& args, CCliStreams& io) {
             keywordUtf8 = args[++i];
         } else if (a.rfind("--keyword=", 0) == 0) {
             keywordUtf8 = a.substr(10);
+        } else if (a == "--encoding" || a.rfind("--encoding=", 0) == 0) {
+            std::string value;
+            if (a.size() > 10) {
+                value = a.substr(11);
+            } else if (i + 1 < args.size()) {
+                value = args[++i];
+            } else {
+                return Usage(io, "--encoding needs a value");
+            }
+            const std::optional<TextEncoding> e = ParseEncoding(value);
+            if (!e)
+                return Usage(io, "--encoding must be utf-8 or cp932, not '" + value + "'");
+            encoding = *e;
         } else {
             return Usage(io, "unknown option '" + a + "'");
         }
     }
     if (!path)
         return Usage(io, "no FILE given");
-    const std::optional<std::string> keyword = Utf8ToCp932(keywordUtf8);
-    if (!keyword)
-        return Usage(io, "the keyword cannot be written in code page 932");
-    const std::string text{std::istreambuf_iterator<char>(io.in), std::istreambuf_iterator<char>()};
-
-    const COutputResult r = InsertIntoFile(*path, *keyword, text, TextEncoding::Cp932);
+    std::string text;
+    std::string reason;
+    if (!ReadAllInput(io.in, text, reason)) {
+        io.err << "brindle insert: cannot read standard input: " << reason
+               << "; the file is unchanged\n";
+        return EXIT_IO;
+    }
+    const COutputResult r = InsertIntoFile(*path, keywordUtf8, text, encoding);
     switch (r.status) {
     case COutputStatus::ok:
         return EXIT_OK;

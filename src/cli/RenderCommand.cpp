@@ -97,7 +97,7 @@ int RunRender(const std::vector<std::string>& args, CCliStreams& io) {
     settings.wantPdf = pdf;
 
     CCliTable table;
-    if (LoadTableForCli(*a.path, a.textFormat, table, io.err) != EXIT_OK)
+    if (LoadTableForCli(*a.path, a.textFormat, a.inputEncoding, table, io.err) != EXIT_OK)
         return EXIT_IO;
     const CCellRect region =
         a.range ? *a.range : UsedRegion(table.cells, table.hLines, table.vLines);

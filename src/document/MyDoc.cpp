@@ -169,6 +169,8 @@ void CMyDoc::OnFileOpen() {
 }
 
 CReadResult CMyDoc::OpenFile(const std::string& path) {
+    CKeptTable kept;
+    KeepTable(kept);
     DeleteContents();
     SetPathName(path);
     m_read = {};
@@ -179,15 +181,41 @@ CReadResult CMyDoc::OpenFile(const std::string& path) {
             m_read = FileError(e);
             return m_read;
         }
-        SetModifiedFlag(true);
+        if (m_read.outcome != CReadResult::Refused)
+            SetModifiedFlag(true);
     } else {
         LoadFromFile();
         if (m_read.outcome == CReadResult::FileError)
             return m_read;
     }
+    if (m_read.outcome == CReadResult::Refused) {
+        RestoreTable(kept);
+        return m_read;
+    }
     m_bContentsReplaced = true;
     UpdateAllViews();
     return m_read;
+}
+
+void CMyDoc::KeepTable(CKeptTable& kept) {
+    kept.cells.Swap(m_cells);
+    kept.hLines = m_hLines;
+    kept.vLines = m_vLines;
+    kept.sizes = m_sizes;
+    kept.pathName = m_pathName;
+    kept.modified = m_modified;
+    kept.imported = m_bImported;
+}
+
+void CMyDoc::RestoreTable(CKeptTable& kept) {
+    m_cells.Swap(kept.cells);
+    m_hLines = kept.hLines;
+    m_vLines = kept.vLines;
+    m_sizes = kept.sizes;
+    m_bImported = kept.imported;
+    m_bMarkModified = false;
+    SetPathName(kept.pathName);
+    SetModifiedFlag(kept.modified);
 }
 
 CReadResult CMyDoc::LoadFromFile() {
@@ -237,12 +265,13 @@ bool CMyDoc::OnOpenDocument(const std::string& path) {
         ReportFileError(m_read);
         return false;
     }
+    CKeptTable kept;
+    KeepTable(kept);
     DeleteContents();
     SetModifiedFlag(true);
     if (!bytes.empty()) {
-        CArchiveReader ar{std::string_view(bytes)};
         try {
-            SerializeFromBytes(ar);
+            SerializeFromBytes(bytes);
         } catch (const CTableReadError& e) {
             m_read = FileError(e);
             DeleteContents();
@@ -250,22 +279,24 @@ bool CMyDoc::OnOpenDocument(const std::string& path) {
             return false;
         }
     }
+    if (m_read.outcome == CReadResult::Refused) {
+        RestoreTable(kept);
+        return false;
+    }
     SetModifiedFlag(false);
     SetPathName(path);
     return true;
 }
 
 void CMyDoc::ReadNative(const std::string& path) {
-    const std::string bytes = ReadFileBytes(path);
-    CArchiveReader ar{std::string_view(bytes)};
-    SerializeFromBytes(ar);
+    SerializeFromBytes(ReadFileBytes(path));
 }
 
-void CMyDoc::SerializeFromBytes(CArchiveReader& ar) {
+void CMyDoc::SerializeFromBytes(std::string_view bytes) {
     if (onFileAccess)
         onFileAccess();
     const CTableModel model{m_cells, m_hLines, m_vLines, m_sizes};
-    CTableReadResult result = ReadTableBytes(ar, m_readingPath, std::nullopt, model);
+    CTableReadResult result = ReadTableBytes(bytes, m_readingPath, std::nullopt, model);
     if (!result.fallback)
         return;
     TakeFallback();
@@ -273,8 +304,7 @@ void CMyDoc::SerializeFromBytes(CArchiveReader& ar) {
         SetPathName(m_readingPath);
     if (result.needsTextFormat) {
         const TextFormat format = m_fileType.AskCsv() ? TextFormat::Csv : TextFormat::Tab;
-        ar.Rewind();
-        result = ReadTableBytes(ar, m_readingPath, format, model);
+        result = ReadTableBytes(bytes, m_readingPath, format, model);
     }
     TakeReadResult(result);
 }
@@ -291,7 +321,9 @@ void CMyDoc::TakeReadResult(const CTableReadResult& result) {
         m_messageBox.Show(message, MsgIcon::Exclamation, MsgButtons::Ok);
     if (result.imported)
         m_bImported = true;
-    if (result.failed)
+    if (result.refused)
+        m_read = {CReadResult::Refused, result.reason, {}};
+    else if (result.failed)
         m_read = {CReadResult::ReaderFailed, result.reason, {}};
 }
 

@@ -22,6 +22,8 @@ struct CReadResult {
         Ok,
         ReaderFailed, // a reader showed its failure message; what was read stays
         FileError,    // the file could not be opened or read, or ended early; not yet reported
+        Refused,      // a UTF-8 text held a character code page 932 cannot; reported, and the
+                      // document is as it was before the read
     };
     Outcome outcome = Ok;
     std::string reason;  // English, e.g. "the file ends early" or the system's reason
@@ -91,9 +93,9 @@ public:
     // would, and marks the document modified so that Save writes them to path (through Save
     // As when imported). A FileError, not shown, when the bytes are no complete table.
     CReadResult OpenUnsaved(std::string_view nativeBytes, const std::string& path, bool imported);
-    // Reads native file bytes into the document (the fallback included); raises
-    // CTableReadError when the current format ends early.
-    void SerializeFromBytes(CArchiveReader& ar);
+    // Reads native file bytes into the document (the fallback included, over the same bytes);
+    // raises CTableReadError when the current format ends early.
+    void SerializeFromBytes(std::string_view bytes);
     // Text imports of the current path name. A read error raises CTableReadError.
     void ImportCsv(bool skipQuestion);
     void ImportTabText();
@@ -110,6 +112,16 @@ public:
 private:
     // The native reader on path; raises CTableReadError.
     void ReadNative(const std::string& path);
+    // What a read replaces, kept aside so that a refused text import leaves the table as it was.
+    struct CKeptTable {
+        CCellArray cells;
+        CLineArray hLines, vLines;
+        CCellSize sizes;
+        std::string pathName;
+        bool modified = false, imported = false;
+    };
+    void KeepTable(CKeptTable& kept);
+    void RestoreTable(CKeptTable& kept);
     // The flags the fallback sets: the table is to be saved in the current format.
     void TakeFallback();
     // Shows a reader's messages in order and keeps what it says about the contents.

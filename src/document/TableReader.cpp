@@ -19,8 +19,9 @@ std::string ArchiveReason(const CArchiveException& e) {
 }
 
 // The fallback: the old record format, else a text import of the file.
-CTableReadResult ReadFallback(CArchiveReader& ar, const std::string& path,
-                              std::optional<TextFormat> textFormat, CTableModel model) {
+CTableReadResult ReadFallback(CArchiveReader& ar, std::string_view bytes, const std::string& path,
+                              std::optional<TextFormat> textFormat, CTableModel model,
+                              std::optional<TextEncoding> encoding) {
     model.cells.DeleteAll();
     model.hLines.ClearAll();
     model.vLines.ClearAll();
@@ -52,20 +53,14 @@ CTableReadResult ReadFallback(CArchiveReader& ar, const std::string& path,
         return result;
     }
     const bool comma = csv || *textFormat == TextFormat::Csv;
-    try {
-        const CTableReadResult text =
-            ImportTextFile(path, comma ? TextSeparator::Comma : TextSeparator::Tab, model.cells);
-        result.messages = text.messages;
-        result.failed = text.failed;
-        result.reason = text.reason;
-        result.imported = text.imported;
-    } catch (const CTableReadError& e) {
-        // Opened, then not read.
-        result.imported = true;
-        result.messages.push_back(kFallbackFileError);
-        result.failed = true;
-        result.reason = "read error: " + e.Reason();
-    }
+    const CTableReadResult text = ImportTextBytes(
+        bytes, path, comma ? TextSeparator::Comma : TextSeparator::Tab, model.cells, encoding);
+    result.messages = text.messages;
+    result.failed = text.failed;
+    result.reason = text.reason;
+    result.imported = text.imported;
+    result.refused = text.refused;
+    result.encoding = text.encoding;
     return result;
 }
 
@@ -89,10 +84,10 @@ bool HasCsvExtension(const std::string& path) {
 }
 
 CTableReadResult ReadTableFile(const std::string& path, std::optional<TextFormat> textFormat,
-                               CTableModel model) {
+                               CTableModel model, std::optional<TextEncoding> encoding) {
     if (!HasCsvExtension(path))
-        return ReadNativeFile(path, textFormat, model);
-    CTableReadResult result = ImportTextFile(path, TextSeparator::Comma, model.cells);
+        return ReadNativeFile(path, textFormat, model, encoding);
+    CTableReadResult result = ImportTextFile(path, TextSeparator::Comma, model.cells, encoding);
     result.source = TableSource::Text;
     return result;
 }
@@ -106,18 +101,19 @@ std::string ReadFileBytes(const std::string& path) {
 }
 
 CTableReadResult ReadNativeFile(const std::string& path, std::optional<TextFormat> textFormat,
-                                CTableModel model) {
+                                CTableModel model, std::optional<TextEncoding> encoding) {
     const std::string bytes = ReadFileBytes(path);
-    CArchiveReader ar{std::string_view(bytes)};
-    return ReadTableBytes(ar, path, textFormat, model);
+    return ReadTableBytes(bytes, path, textFormat, model, encoding);
 }
 
-CTableReadResult ReadTableBytes(CArchiveReader& ar, const std::string& path,
-                                std::optional<TextFormat> textFormat, CTableModel model) {
+CTableReadResult ReadTableBytes(std::string_view bytes, const std::string& path,
+                                std::optional<TextFormat> textFormat, CTableModel model,
+                                std::optional<TextEncoding> encoding) {
+    CArchiveReader ar{bytes};
     try {
         const NativeFraming framing = ReadFraming(ar);
         if (framing == NativeFraming::Foreign)
-            return ReadFallback(ar, path, textFormat, model);
+            return ReadFallback(ar, bytes, path, textFormat, model, encoding);
         ReadNativeSections(ar, framing, model.cells, model.hLines, model.vLines, model.sizes);
     } catch (const CArchiveException& e) {
         throw CTableReadError("read", path, ArchiveReason(e));
@@ -125,8 +121,8 @@ CTableReadResult ReadTableBytes(CArchiveReader& ar, const std::string& path,
     return {};
 }
 
-CTableReadResult ImportTextFile(const std::string& path, TextSeparator separator,
-                                CCellArray& cells) {
+CTableReadResult ImportTextFile(const std::string& path, TextSeparator separator, CCellArray& cells,
+                                std::optional<TextEncoding> encoding) {
     CTableReadResult result;
     result.source = TableSource::Text;
     std::string raw;
@@ -137,9 +133,27 @@ CTableReadResult ImportTextFile(const std::string& path, TextSeparator separator
         result.reason = "cannot open it: " + file.error;
         return result;
     }
-    result.imported = true;
-    if (!file.ok)
+    if (!file.ok) {
+        result.imported = true;
         throw CTableReadError("read", path, file.error);
-    ImportTextLines(ToTextMode(raw), separator, cells);
+    }
+    return ImportTextBytes(raw, path, separator, cells, encoding);
+}
+
+CTableReadResult ImportTextBytes(std::string_view bytes, const std::string& path,
+                                 TextSeparator separator, CCellArray& cells,
+                                 std::optional<TextEncoding> encoding) {
+    CTableReadResult result;
+    result.source = TableSource::Text;
+    const CTextFileImport import = ImportTextData(bytes, separator, cells, encoding);
+    result.encoding = import.encoding;
+    if (import.refused) {
+        result.refused = true;
+        result.failed = true;
+        result.reason = "a character that code page 932 cannot hold";
+        result.messages.push_back(UnconvertibleFieldMessage(path, *import.refused));
+        return result;
+    }
+    result.imported = true;
     return result;
 }

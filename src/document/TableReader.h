@@ -63,28 +63,41 @@ struct CTableReadResult {
     // A text file whose name does not say CSV, and no text format given: nothing was imported.
     // Ask, then read again with the answer.
     bool needsTextFormat = false;
+    // A UTF-8 text file held a character code page 932 cannot: nothing was stored, and the
+    // caller keeps the table it had. The message (last in messages) names the place.
+    bool refused = false;
+    // What a text file was read as.
+    TextEncoding encoding = TextEncoding::Cp932;
 };
 
 // The file as Open reads it: a name ending in CSV (any case) is imported as CSV, anything else
 // goes through ReadNativeFile. The model holds an empty table.
+// A text file's encoding is detected unless one is given (DetectTextEncoding).
 CTableReadResult ReadTableFile(const std::string& path, std::optional<TextFormat> textFormat,
-                               CTableModel model);
+                               CTableModel model, std::optional<TextEncoding> encoding = {});
 
 // The bytes of the whole file; raises CTableReadError when it cannot be opened or read.
 std::string ReadFileBytes(const std::string& path);
 
 // The native reader on the whole file at path (ReadTableBytes).
 CTableReadResult ReadNativeFile(const std::string& path, std::optional<TextFormat> textFormat,
-                                CTableModel model);
+                                CTableModel model, std::optional<TextEncoding> encoding = {});
 
 // The native reader over the bytes of the file at path: the current format and the old
 // signature are read into model; anything else falls back to the old record format, then to a
-// text import of path (CSV for a CSV name, else textFormat), reading the file again.
-CTableReadResult ReadTableBytes(CArchiveReader& ar, const std::string& path,
-                                std::optional<TextFormat> textFormat, CTableModel model);
+// text import of the same bytes (CSV for a CSV name, else textFormat). The file is not read
+// again, so a FIFO or a device works as well as a file.
+CTableReadResult ReadTableBytes(std::string_view bytes, const std::string& path,
+                                std::optional<TextFormat> textFormat, CTableModel model,
+                                std::optional<TextEncoding> encoding = {});
 
 // A CSV or tab-separated text file into cells (which the caller emptied). A file that cannot be
 // opened gives a failed result with its message; one that cannot be read raises
 // CTableReadError.
-CTableReadResult ImportTextFile(const std::string& path, TextSeparator separator,
-                                CCellArray& cells);
+CTableReadResult ImportTextFile(const std::string& path, TextSeparator separator, CCellArray& cells,
+                                std::optional<TextEncoding> encoding = {});
+
+// The text import over the bytes of a text file at path.
+CTableReadResult ImportTextBytes(std::string_view bytes, const std::string& path,
+                                 TextSeparator separator, CCellArray& cells,
+                                 std::optional<TextEncoding> encoding = {});

@@ -122,7 +122,7 @@ int ImportTextLines(std::string_view text, TextSeparator sep, CCellArray& cells)
     });
 }
 
-CTextFileImport ImportTextFile(std::string_view raw, TextSeparator sep, CCellArray& cells,
+CTextFileImport ImportTextData(std::string_view raw, TextSeparator sep, CCellArray& cells,
                                std::optional<TextEncoding> encoding) {
     const std::string text = ToTextMode(raw);
     CTextFileImport result;

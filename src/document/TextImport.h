@@ -47,7 +47,7 @@ struct CTextFileImport {
 // bytes (its byte-order mark skipped, a piece never ends inside a character) and each field
 // is converted to code page 932 before the 65535-byte cut. A field that cannot be converted
 // stops the import before anything is stored.
-CTextFileImport ImportTextFile(std::string_view raw, TextSeparator sep, CCellArray& cells,
+CTextFileImport ImportTextData(std::string_view raw, TextSeparator sep, CCellArray& cells,
                                std::optional<TextEncoding> encoding = std::nullopt);
 
 // The message for a refused field (UTF-8), after the file's path.

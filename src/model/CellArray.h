@@ -23,6 +23,8 @@ public:
     bool IsEmpty() const;
     // Number of occupied slots.
     int Count() const;
+    // Exchanges the records of two grids (no record is copied).
+    void Swap(CCellArray& other) noexcept { m_slots.swap(other.m_slots); }
 
 private:
     static int Slot(int col, int row) { return (row - 1) * MAX_CELLS + (col - 1); }

@@ -92,12 +92,21 @@ TEST_F(CliCommand, GenerateRangeInAnyOrder) {
 TEST_F(CliCommand, GenerateOptionsFromTheCommandLine) {
     const std::string file = Path("one.csv");
     Write(file, "x\r\n");
-    const CRun tab =
-        Brindle({"generate", "--target", "tabular", "--option", "Cap=1", "--option", "CapStr=表 1",
-                 "--option", "LabelPos=-1", "--option", "Label=1", "--option=LabelStr=t:x", file});
+    const std::vector<std::string> args{
+        "generate",    "--target", "tabular",     "--option", "Cap=1",   "--option",
+        "CapStr=表 1", "--option", "LabelPos=-1", "--option", "Label=1", "--option=LabelStr=t:x",
+        file};
+    std::vector<std::string> cp932 = args;
+    cp932.insert(cp932.begin() + 1, {"--encoding", "cp932"});
+    const CRun tab = Brindle(cp932);
     EXPECT_EQ(tab.status, EXIT_OK) << tab.err;
     EXPECT_EQ(tab.out, CrLf({"\\begin{tabular}{c}", "x \\\\", "\\end{tabular}",
                              "\\caption{\x95\x5c 1}", "\\label{t:x}"}));
+    // Without the flag the same text comes in UTF-8: no trail byte 0x5C for TeX to misread.
+    const CRun utf8 = Brindle(args);
+    EXPECT_EQ(utf8.status, EXIT_OK) << utf8.err;
+    EXPECT_EQ(utf8.out, CrLf({"\\begin{tabular}{c}", "x \\\\", "\\end{tabular}", "\\caption{表 1}",
+                              "\\label{t:x}"}));
 
     const CRun arr = Brindle(
         {"generate", "--target", "array", "--option", "Math=2", "--option", "Kakko=3", file});
@@ -157,9 +166,102 @@ TEST_F(CliCommand, InsertAfterTheDefaultKeyword) {
 TEST_F(CliCommand, InsertKeywordIsConvertedToCodePage932) {
     const std::string file = Path("doc.tex");
     Write(file, "\x95\x5c\x82\xa0");
-    const CRun r = Brindle({"insert", "--keyword", "表", file}, "\x82\xa2");
+    const CRun r =
+        Brindle({"insert", "--keyword", "\x95\x5c", "--encoding", "cp932", file}, "\x82\xa2");
     EXPECT_EQ(r.status, EXIT_OK) << r.err;
     EXPECT_EQ(Read(file), "\x95\x5c\r\n\x82\xa2\x82\xa0");
+}
+
+// Standard input and the keyword are UTF-8 unless told; the file keeps its own encoding.
+TEST_F(CliCommand, InsertKeepsTheFileInItsEncoding) {
+    const struct {
+        const char* name;
+        std::string file;
+        std::vector<std::string> flags;
+        std::string input;
+        std::string after;
+    } cases[] = {
+        {"UTF-8 file, UTF-8 input",
+         "本文です%%BrindlePlease%%\n",
+         {},
+         "表 & い",
+         "本文です%%BrindlePlease%%\r\n表 & い\n"},
+        {"cp932 file, UTF-8 input and keyword",
+         "\x95\x5cKW",
+         {"--keyword", "KW"},
+         "い",
+         "\x95\x5cKW\r\n\x82\xa2"},
+        {"UTF-8 file, cp932 input",
+         "本KW",
+         {"--keyword=KW", "--encoding=cp932"},
+         "\x95\x5c",
+         "本KW\r\n表"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = Path("doc.tex");
+        Write(file, c.file);
+        std::vector<std::string> args{"insert"};
+        args.insert(args.end(), c.flags.begin(), c.flags.end());
+        args.push_back(file);
+        const CRun r = Brindle(args, c.input);
+        EXPECT_EQ(r.status, EXIT_OK) << r.err;
+        EXPECT_EQ(Read(file), c.after);
+    }
+    const std::string file = Path("doc.tex");
+    Write(file, "\x95\x5cKW");
+    const CRun r = Brindle({"insert", "--keyword", "KW", file}, "😀");
+    EXPECT_EQ(r.status, EXIT_IO);
+    EXPECT_NE(r.err.find("Shift_JIS (CP932)"), std::string::npos) << r.err;
+    EXPECT_EQ(Read(file), "\x95\x5cKW");
+    EXPECT_EQ(Brindle({"insert", "--encoding", "latin1", file}).status, EXIT_USAGE);
+}
+
+// The exact-output fixtures are the same bytes either way; Japanese texts are code page 932
+// with --encoding cp932 (as before) and UTF-8 without it.
+TEST_F(CliCommand, GenerateOutputEncoding) {
+    const std::string file = WorkedExampleFile();
+    for (const char* encoding : {"cp932", "utf-8"}) {
+        SCOPED_TRACE(encoding);
+        EXPECT_EQ(Brindle({"generate", "--encoding", encoding, "--target", "tabular", file}).out,
+                  ReadTestData("worked_example_tabular.tex"));
+        EXPECT_EQ(Brindle({"generate", "--target=html", "--option", "BorderHTML=1", "--encoding",
+                           encoding, file})
+                      .out,
+                  ReadTestData("worked_example.html"));
+    }
+    const std::string csv = Path("jp.csv");
+    Write(csv, "名前,表\r\n");
+    const CRun sjis = Brindle({"generate", "--target", "html", "--encoding", "cp932", csv});
+    EXPECT_EQ(sjis.status, EXIT_OK) << sjis.err;
+    EXPECT_NE(sjis.out.find("\x96\xbc\x91\x4f"), std::string::npos); // 名前
+    const CRun utf8 = Brindle({"generate", "--target", "html", csv});
+    EXPECT_NE(utf8.out.find("名前"), std::string::npos);
+    EXPECT_EQ(utf8.out.size(), sjis.out.size() + 3); // three bytes a character, not two
+    EXPECT_EQ(Brindle({"generate", "--target", "html", "--encoding", "ebcdic", csv}).status,
+              EXIT_USAGE);
+    // A UTF-8 file read as code page 932 because it was told so.
+    const CRun forced = Brindle(
+        {"generate", "--target", "html", "--input-encoding", "cp932", "--encoding", "cp932", csv});
+    EXPECT_NE(forced.out.find("\xe5\x90\x8d"), std::string::npos);
+}
+
+// A command whose output cannot be written ends with status 2 and says so.
+TEST_F(CliCommand, FailedWritesToStandardOutput) {
+    const std::string file = WorkedExampleFile();
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"},
+                                                 {"--version"},
+                                                 {"dump", file},
+                                                 {"generate", "--target", "tabular", file}}) {
+        SCOPED_TRACE(args[0]);
+        std::istringstream in;
+        std::ostringstream err;
+        std::ostringstream out;
+        out.setstate(std::ios::badbit); // as a full disk or a closed pipe leaves it
+        CCliStreams io{in, out, err};
+        EXPECT_EQ(RunBrindle(args, io), EXIT_IO);
+        EXPECT_NE(err.str().find("standard output"), std::string::npos) << err.str();
+    }
 }
 
 TEST_F(CliCommand, InsertKeywordAbsent) {

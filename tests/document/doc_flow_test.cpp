@@ -190,6 +190,66 @@ TEST_F(DocFlow, OpenOfATextFileAsksCsvOrTab) {
     EXPECT_TRUE(doc.m_bImported);
 }
 
+// A UTF-8 text file with a character code page 932 cannot hold: the message names it, and the
+// table, its name and its state stay as they were, whichever road the file takes.
+TEST_F(DocFlow, OpenOfAnUnconvertibleTextKeepsTheTable) {
+    const struct {
+        const char* name;
+        bool commandLine;
+    } cases[] = {{"u.csv", false}, {"u.txt", false}, {"u.txt", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + (c.commandLine ? " from the command line" : ""));
+        doc.OnNewDocument();
+        doc.SetPathName(dir.Path("keep.brd"));
+        Edit("kept");
+        doc.m_sizes.SetWidth(3, 170);
+        doc.m_hLines.SetLine(1, 1, LINE_DOUBLE);
+        doc.m_bContentsReplaced = false;
+        updates = 0;
+        messageBox.shown.clear();
+        messageBox.answers = {MsgAnswer::No};
+        fileType.answers = {true};
+        const std::string path = dir.Write(c.name, "日本語,€\r\n");
+        if (c.commandLine) {
+            EXPECT_FALSE(doc.OnOpenDocument(path));
+        } else {
+            fileDialog.AnswerPath(path);
+            doc.OnFileOpen();
+            EXPECT_EQ(doc.LastRead().outcome, CReadResult::Refused);
+        }
+        ASSERT_FALSE(messageBox.shown.empty());
+        EXPECT_EQ(
+            messageBox.shown.back().text,
+            path + "\n1行目の2番目の項目に、コードページ932で表せない文字「€」が含まれています！");
+        EXPECT_EQ(messageBox.shown.back().icon, MsgIcon::Exclamation);
+        EXPECT_EQ(CellText(1, 1), "kept");
+        EXPECT_EQ(doc.m_cells.Count(), 1);
+        EXPECT_EQ(doc.m_sizes.GetWidth(3), 170);
+        EXPECT_EQ(doc.m_hLines.GetLine(1, 1), LINE_DOUBLE);
+        EXPECT_EQ(doc.GetPathName(), dir.Path("keep.brd"));
+        EXPECT_TRUE(doc.IsModified());
+        EXPECT_FALSE(doc.m_bImported);
+        EXPECT_FALSE(doc.m_bMarkModified);
+        EXPECT_FALSE(doc.m_bContentsReplaced);
+        EXPECT_EQ(updates, 0);
+    }
+}
+
+// The same file in UTF-8 and in code page 932 opens as the same table.
+TEST_F(DocFlow, OpenOfAUtf8CsvGivesTheSameTableAsItsCodePage932Twin) {
+    for (const char* name : {"japanese-utf8.csv", "japanese-cp932.csv"}) {
+        SCOPED_TRACE(name);
+        doc.OnNewDocument();
+        const std::string path = dir.Write(name, ReadBytes(DataPath(name)));
+        fileDialog.AnswerPath(path);
+        doc.OnFileOpen();
+        EXPECT_TRUE(messageBox.shown.empty());
+        EXPECT_EQ(CellText(1, 1), Cp932("名前"));
+        EXPECT_EQ(CellText(2, 2), Cp932("He said \"表\""));
+        EXPECT_EQ(doc.m_cells.Count(), 8);
+    }
+}
+
 TEST_F(DocFlow, OpenAsksToSaveWithYesAndNo) {
     Edit();
     messageBox.answers = {MsgAnswer::No};

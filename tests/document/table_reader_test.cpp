@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 #include <optional>
+#include <sys/stat.h>
+#include <thread>
 
 using namespace doctest;
 
@@ -19,7 +22,8 @@ struct CTable {
     CTableModel Model() { return {cells, hLines, vLines, sizes}; }
 };
 
-using Reader = CTableReadResult (*)(const std::string&, std::optional<TextFormat>, CTableModel);
+using Reader = CTableReadResult (*)(const std::string&, std::optional<TextFormat>, CTableModel,
+                                    std::optional<TextEncoding>);
 
 struct ReadCase {
     const char* name;
@@ -141,7 +145,7 @@ TEST(TableReader, WhatEachFileGives) {
         CScratchDir dir;
         const std::string path = *c.file ? dir.Write(c.file, c.bytes) : dir.Path("gone.csv");
         auto table = std::make_unique<CTable>();
-        const CTableReadResult r = c.read(path, c.format, table->Model());
+        const CTableReadResult r = c.read(path, c.format, table->Model(), std::nullopt);
         EXPECT_EQ(r.source, c.source);
         std::vector<std::string> messages;
         for (std::string m : c.messages) {
@@ -183,4 +187,55 @@ TEST(TableReader, FilesThatCannotBeReadRaiseOneErrorWithTheReport) {
     auto table = std::make_unique<CTable>();
     EXPECT_THROW(ReadNativeFile(cut, std::nullopt, table->Model()), CTableReadError);
     EXPECT_EQ(table->sizes.GetWidth(1), 120);
+}
+
+// A UTF-8 text with a character code page 932 cannot hold stores nothing; the message names
+// the character, its line and its field, after the path.
+TEST(TableReader, UnconvertibleTextIsRefusedWhole) {
+    CScratchDir dir;
+    const struct {
+        const char* file;
+        std::optional<TextFormat> format;
+        const char* message;
+    } cases[] = {
+        {"t.csv", std::nullopt, "\n2行目の3番目の項目に、コードページ932で表せない文字「€」"},
+        {"t.txt", TextFormat::Tab, "\n2行目の2番目の項目に、コードページ932で表せない文字「€」"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string path = dir.Write(c.file, "表,x\r\na,b,c\t€\r\n");
+        auto table = std::make_unique<CTable>();
+        const CTableReadResult r = ReadTableFile(path, c.format, table->Model());
+        EXPECT_TRUE(r.refused);
+        EXPECT_TRUE(r.failed);
+        EXPECT_FALSE(r.imported);
+        EXPECT_EQ(r.encoding, TextEncoding::Utf8);
+        EXPECT_EQ(table->cells.Count(), 0);
+        ASSERT_EQ(r.messages.size(), 1u);
+        EXPECT_EQ(r.messages[0].substr(0, path.size()), path);
+        EXPECT_NE(r.messages[0].find(c.message), std::string::npos) << r.messages[0];
+    }
+    // The same bytes as code page 932, when asked for: taken as they are.
+    auto table = std::make_unique<CTable>();
+    const std::string path = dir.Write("forced.csv", "a,\x80\r\n");
+    const CTableReadResult r =
+        ReadTableFile(path, std::nullopt, table->Model(), TextEncoding::Cp932);
+    EXPECT_FALSE(r.refused);
+    EXPECT_EQ(table->cells.Count(), 2);
+}
+
+// A FIFO is opened once: the text fallback works on the bytes the native reader read.
+TEST(TableReader, FifoIsReadOnce) {
+    CScratchDir dir;
+    const std::string path = dir.Path("pipe.txt");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    std::thread writer([&] { std::ofstream(path, std::ios::binary) << "a,b\n表,c\n"; });
+    auto table = std::make_unique<CTable>();
+    const CTableReadResult r = ReadTableFile(path, TextFormat::Csv, table->Model());
+    writer.join();
+    EXPECT_FALSE(r.failed);
+    EXPECT_TRUE(r.imported);
+    EXPECT_EQ(table->cells.Count(), 4);
+    ASSERT_NE(table->cells.GetCell(1, 2), nullptr);
+    EXPECT_EQ(table->cells.GetCell(1, 2)->text, Cp932("表"));
 }

@@ -184,8 +184,8 @@ TEST(TextImport, Utf8FileMatchesItsCodePage932Twin) {
         SCOPED_TRACE(c.utf8);
         CCellArray fromUtf8;
         CCellArray fromCp932;
-        const CTextFileImport u = ImportTextFile(ReadBytes(DataPath(c.utf8)), c.sep, fromUtf8);
-        const CTextFileImport s = ImportTextFile(ReadBytes(DataPath(c.cp932)), c.sep, fromCp932);
+        const CTextFileImport u = ImportTextData(ReadBytes(DataPath(c.utf8)), c.sep, fromUtf8);
+        const CTextFileImport s = ImportTextData(ReadBytes(DataPath(c.cp932)), c.sep, fromCp932);
         EXPECT_EQ(u.encoding, TextEncoding::Utf8);
         EXPECT_EQ(s.encoding, TextEncoding::Cp932);
         EXPECT_FALSE(u.refused);
@@ -195,7 +195,7 @@ TEST(TextImport, Utf8FileMatchesItsCodePage932Twin) {
         EXPECT_GE(fromUtf8.Count(), 5);
     }
     CCellArray cells;
-    ImportTextFile(ReadBytes(DataPath("japanese-utf8.csv")), TextSeparator::Comma, cells);
+    ImportTextData(ReadBytes(DataPath("japanese-utf8.csv")), TextSeparator::Comma, cells);
     EXPECT_EQ(cells.GetCell(2, 1)->text, Cp932("説明, 引用"));
     EXPECT_EQ(cells.GetCell(2, 2)->text, Cp932("He said \"表\""));
     EXPECT_EQ(cells.GetCell(1, 4)->text, Cp932("ｶﾀｶﾅ"));
@@ -228,7 +228,7 @@ TEST(TextImport, Utf8FieldsFollowTheSameByteRules) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         CCellArray cells;
-        const CTextFileImport r = ImportTextFile(c.text, TextSeparator::Comma, cells, c.forced);
+        const CTextFileImport r = ImportTextData(c.text, TextSeparator::Comma, cells, c.forced);
         EXPECT_FALSE(r.refused);
         EXPECT_EQ(Records(cells), c.cells);
     }
@@ -239,7 +239,7 @@ TEST(TextImport, Utf8FieldsFollowTheSameByteRules) {
 TEST(TextImport, UnconvertibleCharacterIsRefusedWithItsPlace) {
     CCellArray cells;
     const std::string text = "a,b\r\n" + std::string(3000, 'x') + "\r\nc,d,€uro\r\ne\r\n";
-    const CTextFileImport r = ImportTextFile(text, TextSeparator::Comma, cells);
+    const CTextFileImport r = ImportTextData(text, TextSeparator::Comma, cells);
     ASSERT_TRUE(r.refused);
     EXPECT_EQ(r.refused->line, 3); // the long second line took two rows but is one line
     EXPECT_EQ(r.refused->field, 3);
