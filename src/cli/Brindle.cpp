@@ -16,9 +16,14 @@ const char* UsageText() {
            "  insert [--keyword K] FILE\n"
            "      insert stdin into FILE right after the first keyword K\n"
            "      (default %%BrindlePlease%%)\n"
+           "  import [--format latex|html] [--print-options] INPUT OUTPUT\n"
+           "      read the first LaTeX or HTML table of INPUT ('-' for stdin) and write\n"
+           "      it to OUTPUT in the native .brd format; the format comes from the\n"
+           "      extension (.tex, .html, .htm) or the text; --print-options prints\n"
+           "      the 'brindle generate' arguments for the target and options found\n"
            "\n"
-           "exit status: 0 success, 1 usage error, 2 file not readable or writable,\n"
-           "3 keyword not found\n";
+           "exit status: 0 success, 1 usage error, 2 file not readable or writable\n"
+           "(import: also a table source that cannot be read), 3 keyword not found\n";
 }
 
 int RunBrindle(const std::vector<std::string>& args, CCliStreams& io) {
@@ -40,6 +45,8 @@ int RunBrindle(const std::vector<std::string>& args, CCliStreams& io) {
         return RunGenerate(rest, io);
     if (command == "insert")
         return RunInsert(rest, io);
+    if (command == "import")
+        return RunImport(rest, io);
     io.err << "brindle: unknown command '" << command << "'\n" << UsageText();
     return EXIT_USAGE;
 }

@@ -1,0 +1,100 @@
+#include "TableImport.h"
+
+#include "HtmlReader.h"
+#include "LatexReader.h"
+#include "SourceText.h"
+#include "SpanMap.h"
+
+#include <memory>
+
+using namespace importer_detail;
+
+std::string CTableImportError::Describe() const {
+    return "line " + std::to_string(position.line) + ", column " + std::to_string(position.column) +
+           ": " + message;
+}
+
+void CImportedTable::Clear() {
+    cells.DeleteAll();
+    hLines.ClearAll();
+    vLines.ClearAll();
+    columns = 0;
+    rows = 0;
+    target = 0;
+    options = COptionsRecord();
+    warnings.clear();
+}
+
+std::optional<CTableImportError> ImportTableSource(std::string_view bytes, TableSourceFormat format,
+                                                   CImportedTable& table) {
+    table.Clear();
+    CDecodedSource source;
+    if (std::optional<CTableImportError> error =
+            DecodeSource(bytes, format == TableSourceFormat::Html, source))
+        return error;
+    const bool html = format == TableSourceFormat::Html;
+    // Positions are counted in the text the reader works on; both forms hold the same
+    // characters, so line and column are those of the input.
+    const CSourceText text(html ? std::string_view(source.utf8) : std::string_view(source.cp932),
+                           html);
+    try {
+        if (html)
+            ReadHtmlTable(source, table);
+        else
+            ReadLatexTable(text, table);
+    } catch (const CSourceError& e) {
+        CTableImportError error{text.PositionAt(e.offset), e.message};
+        table.Clear();
+        return error;
+    }
+    // Readers place no record under another's span; this only clears lines inside spans.
+    auto spans = std::make_unique<CSpanMap>();
+    NormalizeSpans(table.cells, table.hLines, table.vLines, *spans);
+    return std::nullopt;
+}
+
+std::unique_ptr<CImportedTable> ImportTableSource(std::string_view bytes, TableSourceFormat format,
+                                                  CTableImportError& error) {
+    auto table = std::make_unique<CImportedTable>();
+    if (std::optional<CTableImportError> e = ImportTableSource(bytes, format, *table)) {
+        error = std::move(*e);
+        return nullptr;
+    }
+    return table;
+}
+
+std::optional<TableSourceFormat> TableSourceFormatFromName(std::string_view path) {
+    const std::size_t slash = path.find_last_of('/');
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
+        return std::nullopt;
+    std::string ext(path.substr(dot + 1));
+    for (char& c : ext)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    if (ext == "tex" || ext == "ltx" || ext == "latex")
+        return TableSourceFormat::Latex;
+    if (ext == "html" || ext == "htm" || ext == "xhtml")
+        return TableSourceFormat::Html;
+    return std::nullopt;
+}
+
+TableSourceFormat GuessTableSourceFormat(std::string_view bytes) {
+    std::size_t tag = std::string_view::npos;
+    for (std::size_t i = bytes.find('<'); i != std::string_view::npos; i = bytes.find('<', i + 1)) {
+        const std::string_view rest = bytes.substr(i + 1, 5);
+        if (rest.size() == 5 && (rest[0] | 0x20) == 't' && (rest[1] | 0x20) == 'a' &&
+            (rest[2] | 0x20) == 'b' && (rest[3] | 0x20) == 'l' && (rest[4] | 0x20) == 'e') {
+            tag = i;
+            break;
+        }
+    }
+    if (tag == std::string_view::npos)
+        return TableSourceFormat::Latex;
+    for (const std::string_view env : {"\\begin{tabular", "\\begin{array}", "\\begin{longtable}"}) {
+        const std::size_t at = bytes.find(env);
+        if (at != std::string_view::npos && at < tag)
+            return TableSourceFormat::Latex;
+    }
+    return TableSourceFormat::Html;
+}
