@@ -506,6 +506,7 @@ struct CSrcCell {
     std::string rawText; // the whole content, for a raise box that is no span
     bool raise = false;  // the generator's raise box of an even row span
     long long multirow = 0;
+    int foldedRight = -1; // a plain cell folded into a span: the rule after it
     std::size_t offset = 0;
 
     bool Blank() const { return text.empty() && !raise && multirow == 0; }
@@ -590,6 +591,7 @@ private:
     void ClineRange(const CRange& arg, CZone& zone);
     CRawRow ReadRowText(std::size_t i);
     CSrcRow MakeRow(const CRawRow& raw);
+    void FoldEmptySpans(CSrcRow& row) const;
     CSrcCell ReadCell(std::size_t begin, std::size_t end, int col);
     void ReadContent(std::size_t begin, std::size_t end, CSrcCell& cell);
     bool EndsWithBlankLine(std::size_t at) const;
@@ -957,7 +959,49 @@ CSrcRow CLatexTableReader::MakeRow(const CRawRow& raw) {
         }
         col = next;
     }
+    FoldEmptySpans(row);
     return row;
+}
+
+void CLatexTableReader::FoldEmptySpans(CSrcRow& row) const {
+    // The generator writes a span with an empty text as one plain empty cell (in a raise box
+    // for an even row span), and each column it covers as a cell of its own: a one-column
+    // 'c' cell where the rules inside the span differ from the column's, else plain. It
+    // counts the origin plain when the rule after the span equals the column rule after its
+    // first column. A blank plain cell followed by such a 'c' cell without a left rule, where
+    // the column rule between them is drawn, can only be that: the cells are one span again,
+    // as short as the rules allow.
+    std::vector<CSrcCell>& cells = row.cells;
+    const auto rule = [&](int edge) { return m_cols.rules[static_cast<std::size_t>(edge)]; };
+    for (std::size_t i = 0; i + 1 < cells.size(); ++i) {
+        const CSrcCell& origin = cells[i];
+        if (origin.multi || !origin.text.empty() || origin.multirow != 0 || origin.cs != 1 ||
+            rule(origin.col + 1) == LINE_NONE)
+            continue;
+        const CSrcCell& first = cells[i + 1];
+        if (!first.multi || !first.Blank() || first.cs != 1 || first.place != 1 || first.leftGiven)
+            continue;
+        std::size_t last = 0;
+        for (std::size_t j = i + 1; j < cells.size(); ++j) {
+            const CSrcCell& c = cells[j];
+            if (!c.Blank() || c.cs != 1 || (c.multi && (c.place != 1 || c.leftGiven)))
+                break;
+            const int right = c.multi ? c.rightRule : rule(c.col + 1);
+            if (right == rule(origin.col + 1)) {
+                last = j;
+                break;
+            }
+            if (right != LINE_NONE)
+                break;
+        }
+        if (last == 0)
+            continue;
+        cells[i].cs = cells[last].col + 1 - origin.col;
+        cells[i].foldedRight =
+            cells[last].multi ? cells[last].rightRule : rule(cells[last].col + 1);
+        cells.erase(cells.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                    cells.begin() + static_cast<std::ptrdiff_t>(last) + 1);
+    }
 }
 
 bool CLatexTableReader::EndsWithBlankLine(std::size_t at) const {
@@ -1184,10 +1228,12 @@ void CLatexTableReader::BuildTable() {
         bool prevMulti = false;
         for (const CSrcCell& cell : rowAt(r).cells) {
             const auto k = static_cast<std::size_t>(cell.col);
+            const auto cs = static_cast<std::size_t>(cell.cs);
             if (!cell.multi) {
                 if (k == 0 || !prevMulti)
                     e[k] = static_cast<std::uint8_t>(m_cols.rules[k]);
-                e[k + 1] = static_cast<std::uint8_t>(m_cols.rules[k + 1]);
+                e[k + cs] = static_cast<std::uint8_t>(cell.foldedRight >= 0 ? cell.foldedRight
+                                                                            : m_cols.rules[k + cs]);
             } else {
                 if (cell.leftGiven)
                     e[k] = static_cast<std::uint8_t>(cell.leftRule);

@@ -1,0 +1,2 @@
+#include "ImportTestUtil.h"
+#include <gtest/gtest.h>
