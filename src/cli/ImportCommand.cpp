@@ -52,12 +52,13 @@ std::string ShellWord(const std::string& word) {
     return out + "'";
 }
 
-// The arguments of `brindle generate` that reproduce what was found: the target and every
-// option that differs from its default.
+// The arguments of `brindle generate` that reproduce what was found: the target, the whole
+// table as the range, and every option that differs from its default.
 std::string GenerateArguments(const CImportedTable& table, std::ostream& err) {
     static const char* const targets[] = {"tabular", "array", "html"};
     std::string line = "--target ";
     line += targets[table.target];
+    line += " --range 1,1," + std::to_string(table.columns) + "," + std::to_string(table.rows);
     const COptionsRecord defaults;
     for (const COptionField& f : OPTION_FIELDS) {
         std::string value;

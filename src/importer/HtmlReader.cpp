@@ -189,8 +189,8 @@ private:
         const std::size_t lt = m_utf8.rfind('<', cursor == 0 ? 0 : cursor - 1);
         return lt == std::string::npos ? cursor : lt;
     }
-    // True when the text just before the cursor is the end tag of name ("</name >").
-    bool EndTagBefore(std::size_t cursor, std::string_view name) const;
+    // Where the end tag of name ("</name >") that ends just before the cursor starts, or npos.
+    std::size_t EndTagBefore(std::size_t cursor, std::string_view name) const;
     void Start(std::string_view name, const xmlChar** atts);
     void End(std::string_view name);
     void Content() {
@@ -231,19 +231,20 @@ CHtmlRow& CHtmlTableSax::CurrentRow() {
     return m_rows.back();
 }
 
-bool CHtmlTableSax::EndTagBefore(std::size_t cursor, std::string_view name) const {
+std::size_t CHtmlTableSax::EndTagBefore(std::size_t cursor, std::string_view name) const {
+    constexpr std::size_t none = std::string_view::npos;
     if (cursor == 0 || m_utf8[cursor - 1] != '>')
-        return false;
+        return none;
     std::size_t i = cursor - 1;
     while (i > 0 && IsHtmlSpace(m_utf8[i - 1]))
         --i;
     if (i < name.size() + 2)
-        return false;
+        return none;
     for (std::size_t k = 0; k < name.size(); ++k)
         if (Lower(m_utf8[i - name.size() + k]) != name[k])
-            return false;
+            return none;
     i -= name.size();
-    return m_utf8[i - 1] == '/' && m_utf8[i - 2] == '<';
+    return m_utf8[i - 1] == '/' && m_utf8[i - 2] == '<' ? i - 2 : none;
 }
 
 void CHtmlTableSax::Start(std::string_view name, const xmlChar** atts) {
@@ -323,15 +324,31 @@ void CHtmlTableSax::FinishCell() {
 void CHtmlTableSax::End(std::string_view name) {
     if (m_done || m_depth == 0)
         return;
+    const std::size_t cursor = Cursor();
     if (m_inCell) {
         if (m_depth == 1 && (name == "td" || name == "th")) {
+            // Closed by its own end tag or a row's or table's: the content ends where that tag
+            // starts (tags the parser dropped before it stay in the text). Closed by the next
+            // cell's start tag: nothing was read since the last content.
+            if (cursor > m_contentEnd) {
+                for (const std::string_view closer :
+                     {"td", "th", "tr", "tbody", "thead", "tfoot", "table"}) {
+                    const std::size_t at = EndTagBefore(cursor, closer);
+                    if (at != std::string_view::npos && at >= m_contentEnd) {
+                        m_contentEnd = at;
+                        break;
+                    }
+                }
+            } else {
+                m_contentEnd = cursor;
+            }
             FinishCell();
             return;
         }
         // A descendant's end counts as content only when its own end tag was read; ends that
         // the parser implies come after the tag that closes the cell.
-        if (EndTagBefore(Cursor(), name))
-            m_contentEnd = Cursor();
+        if (EndTagBefore(cursor, name) != std::string_view::npos)
+            m_contentEnd = cursor;
         if (name == "table" && m_depth > 1)
             --m_depth;
         return;

@@ -594,6 +594,7 @@ private:
     void FoldEmptySpans(CSrcRow& row) const;
     CSrcCell ReadCell(std::size_t begin, std::size_t end, int col);
     void ReadContent(std::size_t begin, std::size_t end, CSrcCell& cell);
+    std::string Protect(std::string text) const;
     bool EndsWithBlankLine(std::size_t at) const;
     void BuildTable();
     [[noreturn]] void FailUnclosed() const {
@@ -879,6 +880,61 @@ void CLatexTableReader::ReadContent(std::size_t begin, std::size_t end, CSrcCell
     cell.text = m_sc.CleanText(begin, end);
 }
 
+std::string CLatexTableReader::Protect(std::string text) const {
+    // A text taken out of an argument is written again as a plain cell where the generator
+    // sees no need for \multicolumn. What the braces protected (an '&', a row end) or what
+    // would read as the start of a row or a cell (a rule, \multicolumn, "\\ [2pt]") stays
+    // in a group of its own then.
+    const CSourceText text932(text, false);
+    const CLatexScanner sc(text932);
+    const std::size_t n = text.size();
+    bool hazard = false;
+    if (!text.empty() && text[0] == '[') {
+        const std::size_t close = text.find(']');
+        hazard = close != std::string::npos &&
+                 LooksLikeLength(std::string_view(text).substr(1, close - 1));
+    }
+    const std::string_view first = sc.ControlAt(0, n);
+    for (const std::string_view name :
+         {"multicolumn", "multirow", "raisebox", "hline",        "hdashline",     "firsthline",
+          "lasthline",   "toprule",  "midrule",  "bottomrule",   "specialrule",   "cline",
+          "cdashline",   "cmidrule", "hhline",   "addlinespace", "morecmidrules", "noalign",
+          "caption",     "end",      "endhead",  "endfirsthead", "endfoot",       "endlastfoot"})
+        hazard |= first == name;
+    int depth = 0, envs = 0;
+    for (std::size_t i = 0; i < n && !hazard;) {
+        const char c = text[i];
+        if (c == '{' || c == '}') {
+            depth += c == '{' ? 1 : -1;
+            ++i;
+        } else if (c == '&') {
+            hazard = depth == 0 && envs == 0;
+            ++i;
+        } else if (c == '\\') {
+            const std::string_view name = sc.ControlAt(i, n);
+            if (name == "begin")
+                ++envs;
+            else if (name == "end")
+                --envs;
+            hazard =
+                depth == 0 && envs == 0 &&
+                (name == "\\" || name == "tabularnewline" || MarkerSection(name) != Section::Body);
+            if (name == "verb") {
+                try {
+                    i = sc.VerbEnd(i, n);
+                } catch (const CSourceError&) {
+                    break;
+                }
+            } else {
+                i = sc.ControlEnd(i);
+            }
+        } else {
+            i += Cp932CharLength(text, i);
+        }
+    }
+    return hazard ? "{" + text + "}" : text;
+}
+
 CSrcCell CLatexTableReader::ReadCell(std::size_t begin, std::size_t end, int col) {
     CSrcCell cell;
     cell.col = col;
@@ -890,6 +946,8 @@ CSrcCell CLatexTableReader::ReadCell(std::size_t begin, std::size_t end, int col
             cell.vplace = m_cols.vplaces[static_cast<std::size_t>(col)];
         }
         ReadContent(begin, end, cell);
+        if (cell.raise || cell.multirow != 0)
+            cell.text = Protect(std::move(cell.text));
         return cell;
     }
     const CRange count =
@@ -931,6 +989,7 @@ CSrcCell CLatexTableReader::ReadCell(std::size_t begin, std::size_t end, int col
         }
         cell.text += (cell.text.empty() ? "" : " ") + rest;
     }
+    cell.text = Protect(std::move(cell.text));
     return cell;
 }
 
@@ -1043,9 +1102,9 @@ std::size_t CLatexTableReader::ReadBody(std::size_t i) {
                 i = m_sc.ControlEnd(i);
                 continue;
             }
-            if (m_longtable && name == "caption") {
+            if (m_longtable && (name == "caption" || name == "label")) {
                 CCaption cap;
-                i = ReadCaption(m_sc, i, false, cap);
+                i = ReadCaption(m_sc, i, name == "label", cap);
                 m_tableCaptions.push_back(std::move(cap));
                 m_items.push_back({CBodyItem::Caption, m_tableCaptions.size() - 1});
                 const std::size_t k = m_sc.SkipBlanks(i, n);

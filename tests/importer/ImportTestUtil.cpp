@@ -29,7 +29,9 @@ std::unique_ptr<CImportedTable> ImportOrFail(std::string_view bytes, TableSource
 }
 
 std::string Describe(const CImportedTable& t) {
-    std::string out = std::to_string(t.columns) + "x" + std::to_string(t.rows) + "\n";
+    static const char* const targets[] = {"tabular", "array", "html"};
+    std::string out = std::to_string(t.columns) + "x" + std::to_string(t.rows) + " " +
+                      (t.target >= 0 && t.target <= 2 ? targets[t.target] : "?") + "\n";
     for (int r = 1; r <= MAX_CELLS; ++r) {
         for (int c = 1; c <= MAX_CELLS; ++c) {
             const CCellData* rec = t.cells.GetCell(c, r);

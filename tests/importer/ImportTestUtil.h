@@ -16,7 +16,7 @@ std::string Cp932(std::string_view utf8);
 std::unique_ptr<CImportedTable> ImportOrFail(std::string_view bytes, TableSourceFormat format);
 
 // The imported table as lines a reader can check at a glance (texts shown as UTF-8):
-//   "3x2"                               columns x rows
+//   "3x2 tabular"                       columns x rows, and the target the source was for
 //   "(2,1) 'B' 2x1 l t"                 a record: position, text, then what is not default
 //                                       (span, placement l/r, vertical placement t/b)
 //   "h1 11-"  "v1 1-11"                 lines per row edge (h) and per row (v), one
