@@ -167,6 +167,8 @@ public:
 
     bool Found() const { return m_found; }
     std::size_t TableOffset() const { return m_tableOffset; }
+    // What the TABLE's style gives its cells (its ALIGN places the table, not the text).
+    CPlaces TablePlaces() const { return m_tablePlaces; }
     bool Border() const { return m_border; }
     std::vector<CHtmlRow>& Rows() { return m_rows; }
     std::vector<CHtmlGroup>& Groups() { return m_groups; }
@@ -209,6 +211,7 @@ private:
     bool m_done = false;
     int m_depth = 0; // TABLE elements open, the first one counted
     std::size_t m_tableOffset = 0;
+    CPlaces m_tablePlaces;
     bool m_border = false;
     std::vector<CHtmlGroup> m_groups;
     std::vector<CHtmlRow> m_rows;
@@ -266,6 +269,12 @@ void CHtmlTableSax::Start(std::string_view name, const xmlChar** atts) {
         const char* border = Attribute(atts, "border", present);
         const std::optional<long long> width = ParseHtmlNumber(border);
         m_border = present && (!width || *width != 0);
+        bool styled = false;
+        if (const char* style = Attribute(atts, "style", styled)) {
+            const xmlChar* only[] = {reinterpret_cast<const xmlChar*>("style"),
+                                     reinterpret_cast<const xmlChar*>(style), nullptr};
+            m_tablePlaces = ReadPlaces(only);
+        }
         return;
     }
     if (m_inCell) {
@@ -308,8 +317,20 @@ void CHtmlTableSax::FinishCell() {
     std::size_t b = m_contentBegin, e = std::max(m_contentBegin, m_contentEnd);
     while (b < e && IsHtmlSpace(m_utf8[b]))
         ++b;
-    while (e > b && IsHtmlSpace(m_utf8[e - 1]))
-        --e;
+    // Blanks, and cell end tags the parser passed over as stray (inside an element left
+    // open), are no part of the text at its end.
+    for (bool more = true; more;) {
+        while (e > b && IsHtmlSpace(m_utf8[e - 1]))
+            --e;
+        more = false;
+        for (const std::string_view tag : {"td", "th"}) {
+            const std::size_t at = EndTagBefore(e, tag);
+            if (at != std::string_view::npos && at >= b) {
+                e = at;
+                more = true;
+            }
+        }
+    }
     std::string& text = m_rows.back().cells.back().text;
     if (m_walker.Valid()) {
         const std::size_t cb = m_walker.ToCp932(b);
@@ -535,17 +556,19 @@ void ReadHtmlTable(const CDecodedSource& source, CImportedTable& table) {
     table.rows = std::max(m, 1);
 
     // Records. A placement comes from the cell, else its row, else its row group, else the
-    // browser's default (TH centred, TD left).
+    // browser's default for TH (centred), else the TABLE's style, else left.
     std::vector<CPlaceVotes> votes(static_cast<std::size_t>(m));
     std::vector<std::vector<int>> optional(static_cast<std::size_t>(m));
     for (const CPlacedCell& p : placed) {
         const CHtmlGroup& g = groups[static_cast<std::size_t>(p.row->group)];
         int h = p.cell->places.h >= 0 ? p.cell->places.h : p.row->places.h;
         if (h < 0)
-            h = g.places.h >= 0 ? g.places.h : p.cell->header ? 1 : 0;
+            h = g.places.h;
+        if (h < 0)
+            h = p.cell->header ? 1 : sax.TablePlaces().h >= 0 ? sax.TablePlaces().h : 0;
         int v = p.cell->places.v >= 0 ? p.cell->places.v : p.row->places.v;
         if (v < 0)
-            v = g.places.v >= 0 ? g.places.v : 1;
+            v = g.places.v >= 0 ? g.places.v : sax.TablePlaces().v >= 0 ? sax.TablePlaces().v : 1;
         CCellData rec;
         rec.text = p.cell->text;
         if (ClipCellText(rec.text))

@@ -330,13 +330,11 @@ CFound FindTable(const CLatexScanner& sc) {
                                 break;
                         }
                     }
-                    auto it = recent.rbegin();
-                    if (it != recent.rend() && it->kind == Left) {
-                        f.kakkoOpen = it->value;
-                        ++it;
-                    }
-                    if (it != recent.rend() && it->kind == MathOpen && math != 0)
-                        f.mathOpen = it->value;
+                    // The brackets must stand right around the array; math mode is what it
+                    // sits in, also among other formulae.
+                    if (!recent.empty() && recent.back().kind == Left)
+                        f.kakkoOpen = recent.back().value;
+                    f.mathOpen = math;
                     return f;
                 }
                 envs.push_back({env, i});
@@ -1205,8 +1203,7 @@ void CLatexTableReader::Read() {
         o.ArrayCom = m_rowComments ? 1 : 0;
         if (m_found.kakkoOpen != 0 && m_found.kakkoOpen == after.kakkoClose)
             o.Kakko = m_found.kakkoOpen;
-        if (m_found.mathOpen != 0 && m_found.mathOpen == after.mathClose)
-            o.Math = m_found.mathOpen;
+        o.Math = m_found.mathOpen;
     } else {
         o.Doc = m_found.inDocument ? 1 : 0;
         o.Com = m_rowComments ? 1 : 0;
@@ -1317,6 +1314,7 @@ void CLatexTableReader::BuildTable() {
         bool odd = false;  // rebuilt from the middle-row form of an odd span
         bool fixed = true; // its placement shows in the source
         int hplace = 1;
+        bool dropped = false; // an empty placeholder under a \multirow
     };
     std::vector<CPlaced> placed;
     // claim[r][c]: the placed record covering (c, r), or -1.
@@ -1331,7 +1329,14 @@ void CLatexTableReader::BuildTable() {
     // cell (plain, or a 'c' multi-column cell).
     auto freeRow = [&](int r, int c0, int c1, bool strict) {
         for (int c = c0; c <= c1; ++c) {
-            if (claim[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] >= 0)
+            const int by = claim[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
+            // An empty multi-column cell is the usual placeholder under a row span.
+            const bool placeholder =
+                by >= 0 && !strict && placed[static_cast<std::size_t>(by)].row == r &&
+                rowAt(r)
+                    .cells[static_cast<std::size_t>(placed[static_cast<std::size_t>(by)].cell)]
+                    .Blank();
+            if (by >= 0 && !placeholder)
                 return false;
             const CSrcCell* cell = cellAt(r, c);
             if (!cell)
@@ -1371,9 +1376,14 @@ void CLatexTableReader::BuildTable() {
     auto claimRows = [&](int id, int top, int rs) {
         const CPlaced& p = placed[static_cast<std::size_t>(id)];
         const CSrcCell& cell = rowAt(p.row).cells[static_cast<std::size_t>(p.cell)];
-        for (int r = top; r < top + rs; ++r)
-            for (int c = cell.col; c < cell.col + cell.cs; ++c)
-                claim[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = id;
+        for (int r = top; r < top + rs; ++r) {
+            for (int c = cell.col; c < cell.col + cell.cs; ++c) {
+                int& by = claim[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
+                if (by >= 0 && by != id)
+                    placed[static_cast<std::size_t>(by)].dropped = true;
+                by = id;
+            }
+        }
     };
 
     for (int r = 0; r < m; ++r) {
@@ -1435,7 +1445,7 @@ void CLatexTableReader::BuildTable() {
     for (std::size_t id = 0; id < placed.size(); ++id) {
         CPlaced& p = placed[id];
         const CSrcCell& cell = rowAt(p.row).cells[static_cast<std::size_t>(p.cell)];
-        if (p.rs != 1 || cell.text.empty() || cell.raise || cell.multirow != 0)
+        if (p.dropped || p.rs != 1 || cell.text.empty() || cell.raise || cell.multirow != 0)
             continue;
         const int c0 = cell.col, c1 = cell.col + cell.cs - 1;
         for (int k = 1; p.row - k >= 0 && p.row + k < m; ++k) {
@@ -1460,6 +1470,13 @@ void CLatexTableReader::BuildTable() {
     // specification. Records whose placement the source does not show take the letter; blank
     // cells get empty records of that placement where the vote needs them, and a rebuilt odd
     // span gives its rows back when its column cannot be balanced otherwise.
+    std::vector<std::vector<std::size_t>> byColumn(static_cast<std::size_t>(n));
+    for (std::size_t id = 0; id < placed.size(); ++id)
+        if (!placed[id].dropped)
+            byColumn[static_cast<std::size_t>(rowAt(placed[id].row)
+                                                  .cells[static_cast<std::size_t>(placed[id].cell)]
+                                                  .col)]
+                .push_back(id);
     std::vector<std::vector<std::pair<int, int>>> extra; // per column: (row, col) of empty records
     while (true) {
         extra.assign(static_cast<std::size_t>(n), {});
@@ -1467,10 +1484,8 @@ void CLatexTableReader::BuildTable() {
         for (int c = 0; c < n && failed < 0; ++c) {
             const int letter = m_cols.places[static_cast<std::size_t>(c)];
             CPlaceVotes votes;
-            for (CPlaced& p : placed) {
-                const CSrcCell& cell = rowAt(p.row).cells[static_cast<std::size_t>(p.cell)];
-                if (cell.col != c)
-                    continue;
+            for (const std::size_t id : byColumn[static_cast<std::size_t>(c)]) {
+                CPlaced& p = placed[id];
                 if (!p.fixed)
                     p.hplace = letter;
                 votes.Add(p.hplace);
@@ -1512,6 +1527,8 @@ void CLatexTableReader::BuildTable() {
 
     // Into the model.
     for (const CPlaced& p : placed) {
+        if (p.dropped)
+            continue;
         const CSrcCell& cell = rowAt(p.row).cells[static_cast<std::size_t>(p.cell)];
         CCellData rec;
         rec.text = cell.text;

@@ -3,7 +3,6 @@
 #include "HtmlReader.h"
 #include "LatexReader.h"
 #include "SourceText.h"
-#include "SpanMap.h"
 
 #include <memory>
 
@@ -47,9 +46,23 @@ std::optional<CTableImportError> ImportTableSource(std::string_view bytes, Table
         table.Clear();
         return error;
     }
-    // Readers place no record under another's span; this only clears lines inside spans.
-    auto spans = std::make_unique<CSpanMap>();
-    NormalizeSpans(table.cells, table.hLines, table.vLines, *spans);
+    // Readers place no record under another's span, so span normalisation comes down to
+    // clearing the lines inside spans; done over the table only, not the whole sheet.
+    for (int y = 1; y <= table.rows; ++y) {
+        for (int x = 1; x <= table.columns; ++x) {
+            const CCellData* rec = table.cells.GetCell(x, y);
+            if (!rec || (rec->colspan == 1 && rec->rowspan == 1))
+                continue;
+            for (int j = 0; j < rec->rowspan; ++j) {
+                for (int k = 0; k < rec->colspan; ++k) {
+                    if (k != 0)
+                        table.vLines.ClearLine(y + j, x + k);
+                    if (j != 0)
+                        table.hLines.ClearLine(x + k, y + j);
+                }
+            }
+        }
+    }
     return std::nullopt;
 }
 
