@@ -332,13 +332,9 @@ void CHtmlTableSax::FinishCell() {
         }
     }
     std::string& text = m_rows.back().cells.back().text;
-    if (m_walker.Valid()) {
-        const std::size_t cb = m_walker.ToCp932(b);
-        const std::size_t ce = m_walker.ToCp932(e);
-        text.assign(m_cp932.substr(cb, ce - cb));
-    } else if (std::optional<std::string> cp = Utf8ToCp932(m_utf8.substr(b, e - b))) {
-        text = std::move(*cp);
-    }
+    const std::size_t cb = m_walker.ToCp932(b);
+    const std::size_t ce = m_walker.ToCp932(e);
+    text.assign(m_cp932.substr(cb, ce - cb));
     m_inCell = false;
 }
 

@@ -523,6 +523,17 @@ struct CBodyItem {
     Section marker = Section::Body;
 };
 
+// The commands that stand between rows as rule lines (or space next to them).
+bool IsRuleCommand(std::string_view name) {
+    for (const std::string_view rule :
+         {"hline", "hdashline", "firsthline", "lasthline", "toprule", "midrule", "bottomrule",
+          "specialrule", "cline", "cdashline", "cmidrule", "hhline", "addlinespace",
+          "morecmidrules", "noalign"})
+        if (name == rule)
+            return true;
+    return false;
+}
+
 Section MarkerSection(std::string_view name) {
     if (name == "endfirsthead")
         return Section::FirstHead;
@@ -592,7 +603,7 @@ private:
     void FoldEmptySpans(CSrcRow& row) const;
     CSrcCell ReadCell(std::size_t begin, std::size_t end, int col);
     void ReadContent(std::size_t begin, std::size_t end, CSrcCell& cell);
-    std::string Protect(std::string text) const;
+    std::string Protect(std::string text, bool firstColumn) const;
     bool EndsWithBlankLine(std::size_t at) const;
     void BuildTable();
     [[noreturn]] void FailUnclosed() const {
@@ -878,27 +889,29 @@ void CLatexTableReader::ReadContent(std::size_t begin, std::size_t end, CSrcCell
     cell.text = m_sc.CleanText(begin, end);
 }
 
-std::string CLatexTableReader::Protect(std::string text) const {
+std::string CLatexTableReader::Protect(std::string text, bool firstColumn) const {
     // A text taken out of an argument is written again as a plain cell where the generator
     // sees no need for \multicolumn. What the braces protected (an '&', a row end) or what
-    // would read as the start of a row or a cell (a rule, \multicolumn, "\\ [2pt]") stays
-    // in a group of its own then.
+    // would read as the start of a cell (\multicolumn), or in the first column of a row (a
+    // rule, "\\ [2pt]"), stays in a group of its own then.
+    if (text.find_first_of("&\\[") == std::string::npos)
+        return text;
     const CSourceText text932(text, false);
     const CLatexScanner sc(text932);
     const std::size_t n = text.size();
     bool hazard = false;
-    if (!text.empty() && text[0] == '[') {
+    if (firstColumn && !text.empty() && text[0] == '[') {
         const std::size_t close = text.find(']');
         hazard = close != std::string::npos &&
                  LooksLikeLength(std::string_view(text).substr(1, close - 1));
     }
     const std::string_view first = sc.ControlAt(0, n);
-    for (const std::string_view name :
-         {"multicolumn", "multirow", "raisebox", "hline",        "hdashline",     "firsthline",
-          "lasthline",   "toprule",  "midrule",  "bottomrule",   "specialrule",   "cline",
-          "cdashline",   "cmidrule", "hhline",   "addlinespace", "morecmidrules", "noalign",
-          "caption",     "end",      "endhead",  "endfirsthead", "endfoot",       "endlastfoot"})
+    for (const std::string_view name : {"multicolumn", "multirow", "raisebox"})
         hazard |= first == name;
+    // What the rule lines between rows may hold: a rule, a longtable part's end, a caption.
+    if (firstColumn && !first.empty())
+        hazard |= IsRuleCommand(first) || first == "end" || first == "caption" ||
+                  first == "label" || MarkerSection(first) != Section::Body;
     int depth = 0, envs = 0;
     for (std::size_t i = 0; i < n && !hazard;) {
         const char c = text[i];
@@ -945,7 +958,7 @@ CSrcCell CLatexTableReader::ReadCell(std::size_t begin, std::size_t end, int col
         }
         ReadContent(begin, end, cell);
         if (cell.raise || cell.multirow != 0)
-            cell.text = Protect(std::move(cell.text));
+            cell.text = Protect(std::move(cell.text), col == 0);
         return cell;
     }
     const CRange count =
@@ -987,7 +1000,7 @@ CSrcCell CLatexTableReader::ReadCell(std::size_t begin, std::size_t end, int col
         }
         cell.text += (cell.text.empty() ? "" : " ") + rest;
     }
-    cell.text = Protect(std::move(cell.text));
+    cell.text = Protect(std::move(cell.text), col == 0);
     return cell;
 }
 

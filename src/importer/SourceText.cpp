@@ -49,16 +49,16 @@ std::size_t FirstBadCharacter(std::string_view s, bool utf8, Convert convert) {
 
 } // namespace
 
-CSourceText::CSourceText(std::string_view bytes, bool utf8) : m_bytes(bytes), m_utf8(utf8) {
-    m_lineStarts.push_back(0);
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n' ||
-            (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
-            m_lineStarts.push_back(i + 1);
-    }
-}
+CSourceText::CSourceText(std::string_view bytes, bool utf8) : m_bytes(bytes), m_utf8(utf8) {}
 
 CSourcePosition CSourceText::PositionAt(std::size_t offset) const {
+    if (m_lineStarts.empty()) {
+        m_lineStarts.push_back(0);
+        const std::string_view b = m_bytes;
+        for (std::size_t i = 0; i < b.size(); ++i)
+            if (b[i] == '\n' || (b[i] == '\r' && (i + 1 >= b.size() || b[i + 1] != '\n')))
+                m_lineStarts.push_back(i + 1);
+    }
     offset = std::min(offset, m_bytes.size());
     const auto it = std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), offset) - 1;
     int column = 1;
@@ -118,14 +118,7 @@ std::optional<CTableImportError> DecodeSource(std::string_view bytes, bool wantU
 }
 
 COffsetWalker::COffsetWalker(std::string_view utf8, std::string_view cp932)
-    : m_utf8(utf8), m_cp932(cp932) {
-    std::size_t u = 0, c = 0;
-    while (u < utf8.size() && c < cp932.size()) {
-        u += Utf8CharLength(utf8, u);
-        c += Cp932CharLength(cp932, c);
-    }
-    m_valid = u == utf8.size() && c == cp932.size();
-}
+    : m_utf8(utf8), m_cp932(cp932) {}
 
 std::size_t COffsetWalker::ToCp932(std::size_t utf8Offset) {
     utf8Offset = std::min(utf8Offset, m_utf8.size());

@@ -30,7 +30,8 @@ public:
 private:
     std::string_view m_bytes;
     bool m_utf8;
-    std::vector<std::size_t> m_lineStarts;
+    // Built at the first question: most imports never ask one.
+    mutable std::vector<std::size_t> m_lineStarts;
 };
 
 // Length of the character that starts at s[i]: 2 for a code page 932 lead byte with a byte
@@ -52,13 +53,12 @@ struct CDecodedSource {
 std::optional<CTableImportError> DecodeSource(std::string_view bytes, bool wantUtf8,
                                               CDecodedSource& out);
 
-// Walks a UTF-8 text and its code page 932 form side by side, one character each, so that
-// increasing UTF-8 offsets (at character boundaries) map to code page 932 offsets.
+// Walks a UTF-8 text and its code page 932 form side by side, one character each (the codec
+// maps every character to one character), so that increasing UTF-8 offsets at character
+// boundaries map to code page 932 offsets.
 class COffsetWalker {
 public:
     COffsetWalker(std::string_view utf8, std::string_view cp932);
-    // False when the two texts do not hold the same number of characters.
-    bool Valid() const { return m_valid; }
     std::size_t ToCp932(std::size_t utf8Offset);
 
 private:
@@ -66,7 +66,6 @@ private:
     std::string_view m_cp932;
     std::size_t m_u = 0;
     std::size_t m_c = 0;
-    bool m_valid = true;
 };
 
 // Collects warnings, the same kind at most a few times.
