@@ -216,7 +216,7 @@ struct CFound {
     bool inFloat = false;
     bool inDocument = false;
     std::vector<CCaption> before;
-    int mathOpen = 0;  // 1 $ or \(, 2 \[, $$ or a display environment, right before
+    int mathOpen = 0;  // the math mode it sits in: 1 $ or \(, 2 \[, $$ or a display environment
     int kakkoOpen = 0; // 1 \left(, 2 \left\{, 3 \left[ right before
 };
 
@@ -627,7 +627,8 @@ private:
     std::vector<CCaption> m_captionsAbove; // of a longtable, typeset above its first row
     std::vector<CCaption> m_captionsBelow;
     bool m_rowComments = false;
-    std::size_t m_end = 0; // after \end{env}
+    std::size_t m_end = 0;   // after \end{env}
+    std::size_t m_endAt = 0; // its backslash
 };
 
 std::size_t CLatexTableReader::ReadColumnSpec() {
@@ -1006,6 +1007,7 @@ CSrcCell CLatexTableReader::ReadCell(std::size_t begin, std::size_t end, int col
 
 CSrcRow CLatexTableReader::MakeRow(const CRawRow& raw) {
     CSrcRow row;
+    row.cells.reserve(raw.cells.size());
     row.offset = raw.cells.empty() ? raw.termAt : raw.cells.front().first;
     long long col = 0;
     for (std::size_t k = 0; k < raw.cells.size(); ++k) {
@@ -1138,6 +1140,7 @@ std::size_t CLatexTableReader::ReadBody(std::size_t i) {
                         m_items.push_back({CBodyItem::Row, m_rows.size() - 1});
                     }
                     flushZone();
+                    m_endAt = i;
                     return arg.after;
                 }
             }
@@ -1146,6 +1149,7 @@ std::size_t CLatexTableReader::ReadBody(std::size_t i) {
         if (i >= n)
             FailUnclosed();
         const CRawRow raw = ReadRowText(i);
+        m_endAt = raw.termAt;
         if (raw.term == Terminator::End && raw.blank) {
             if (EndsWithBlankLine(raw.termAt)) {
                 flushZone();
@@ -1267,7 +1271,7 @@ void CLatexTableReader::BuildTable() {
         }
     }
     if (rowOrder.empty())
-        m_sc.Fail(m_end, "expected at least one row before \\end{" + m_found.env + "}");
+        m_sc.Fail(m_endAt, "expected at least one row before \\end{" + m_found.env + "}");
     if (rowOrder.size() > static_cast<std::size_t>(MAX_CELLS))
         m_warnings.Add("the table has " + std::to_string(rowOrder.size()) + " rows; rows 251 to " +
                        std::to_string(rowOrder.size()) + " were cut");
@@ -1542,9 +1546,9 @@ void CLatexTableReader::BuildTable() {
     for (const CPlaced& p : placed) {
         if (p.dropped)
             continue;
-        const CSrcCell& cell = rowAt(p.row).cells[static_cast<std::size_t>(p.cell)];
+        CSrcCell& cell = rowAt(p.row).cells[static_cast<std::size_t>(p.cell)];
         CCellData rec;
-        rec.text = cell.text;
+        rec.text = std::move(cell.text);
         if (ClipCellText(rec.text))
             m_warnings.Add("the text of the cell at " + m_sc.Where(cell.offset) +
                            " is longer than 65535 bytes; it was cut");

@@ -2,18 +2,6 @@
 
 namespace importer_detail {
 
-std::size_t CLatexScanner::ControlEnd(std::size_t i) const {
-    std::size_t j = i + 1;
-    if (j >= m_s.size())
-        return j;
-    if (IsAsciiLetter(m_s[j])) {
-        while (j < m_s.size() && IsAsciiLetter(m_s[j]))
-            ++j;
-        return j;
-    }
-    return j + Cp932CharLength(m_s, j);
-}
-
 std::string_view CLatexScanner::ControlAt(std::size_t i, std::size_t limit) const {
     if (i >= limit || m_s[i] != '\\')
         return {};
@@ -48,12 +36,6 @@ std::size_t CLatexScanner::SkipBlanks(std::size_t i, std::size_t limit, bool* ro
         }
     }
     return i;
-}
-
-std::size_t CLatexScanner::TokenEnd(std::size_t i) const {
-    if (m_s[i] == '\\')
-        return ControlEnd(i);
-    return i + Cp932CharLength(m_s, i);
 }
 
 CLatexScanner::CRange CLatexScanner::ReadGroup(std::size_t i, std::size_t limit) const {
@@ -150,6 +132,17 @@ std::size_t CLatexScanner::VerbEnd(std::size_t i, std::size_t limit) const {
 }
 
 std::string CLatexScanner::CleanText(std::size_t begin, std::size_t end) const {
+    // Without a comment or a backslash byte (also a trail byte may be one) nothing is escaped:
+    // the text is the range without its blanks around.
+    const std::string_view range = m_s.substr(begin, end - begin);
+    if (range.find_first_of("%\\") == std::string_view::npos) {
+        std::size_t b = 0, e = range.size();
+        while (b < e && IsBlank(range[b]))
+            ++b;
+        while (e > b && IsBlank(range[e - 1]))
+            --e;
+        return std::string(range.substr(b, e - b));
+    }
     std::string out;
     out.reserve(end - begin);
     std::size_t solid = 0; // length of out up to the end of its last non-blank token

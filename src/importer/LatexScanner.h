@@ -36,7 +36,16 @@ public:
     };
 
     // Past the control sequence whose backslash is at i: a run of letters, or one character.
-    std::size_t ControlEnd(std::size_t i) const;
+    std::size_t ControlEnd(std::size_t i) const {
+        std::size_t j = i + 1;
+        if (j >= m_s.size())
+            return j;
+        if (!IsAsciiLetter(m_s[j]))
+            return j + Cp932CharLength(m_s, j);
+        while (j < m_s.size() && IsAsciiLetter(m_s[j]))
+            ++j;
+        return j;
+    }
     // The name of the control sequence at i (without the backslash); empty when i holds none.
     std::string_view ControlAt(std::size_t i, std::size_t limit) const;
     // Past the comment at i: the rest of the line, its line break and the next line's blanks.
@@ -45,7 +54,9 @@ public:
     // lines ("%<<-----") was passed.
     std::size_t SkipBlanks(std::size_t i, std::size_t limit, bool* rowComment = nullptr) const;
     // Past one character or control sequence at i (comments are not tokens).
-    std::size_t TokenEnd(std::size_t i) const;
+    std::size_t TokenEnd(std::size_t i) const {
+        return m_s[i] == '\\' ? ControlEnd(i) : i + Cp932CharLength(m_s, i);
+    }
 
     // The group whose '{' is at i; its '}' must come before limit.
     CRange ReadGroup(std::size_t i, std::size_t limit) const;

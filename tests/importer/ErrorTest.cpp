@@ -60,7 +60,7 @@ const CErrorCase CASES[] = {
      "expected a row count"},
     {"cline_range", L, "\\begin{tabular}{cc}\n\\cline{2}\na & b \\\\\n\\end{tabular}", 2, 8,
      "expected a column range such as 2-3"},
-    {"no_rows", L, "\\begin{tabular}{cc}\n\\hline\n\\end{tabular}", 3, 14,
+    {"no_rows", L, "\\begin{tabular}{cc}\n\\hline\n\\end{tabular}", 3, 1,
      "expected at least one row"},
     {"utf8_character_outside_code_page_932", L, "\\begin{tabular}{c}\nab😀c \\\\\n\\end{tabular}", 2,
      3, "the character '😀' cannot be held in code page 932"},
