@@ -907,8 +907,8 @@ std::string CLatexTableReader::Protect(std::string text, bool firstColumn) const
                  LooksLikeLength(std::string_view(text).substr(1, close - 1));
     }
     const std::string_view first = sc.ControlAt(0, n);
-    for (const std::string_view name : {"multicolumn", "multirow", "raisebox"})
-        hazard |= first == name;
+    hazard |= first == "multicolumn" || first == "multirow" ||
+              text.starts_with("\\raisebox{-1.8ex}[0pt][0pt]{");
     // What the rule lines between rows may hold: a rule, a longtable part's end, a caption.
     if (firstColumn && !first.empty())
         hazard |= IsRuleCommand(first) || first == "end" || first == "caption" ||

@@ -92,21 +92,34 @@ std::optional<TableSourceFormat> TableSourceFormatFromName(std::string_view path
     return std::nullopt;
 }
 
-TableSourceFormat GuessTableSourceFormat(std::string_view bytes) {
-    std::size_t tag = std::string_view::npos;
-    for (std::size_t i = bytes.find('<'); i != std::string_view::npos; i = bytes.find('<', i + 1)) {
-        const std::string_view rest = bytes.substr(i + 1, 5);
-        if (rest.size() == 5 && (rest[0] | 0x20) == 't' && (rest[1] | 0x20) == 'a' &&
-            (rest[2] | 0x20) == 'b' && (rest[3] | 0x20) == 'l' && (rest[4] | 0x20) == 'e') {
-            tag = i;
-            break;
-        }
+namespace {
+
+// The first "<name" of text at or after from, in any case; npos when there is none.
+std::size_t FindTag(std::string_view text, std::string_view name, std::size_t from) {
+    for (std::size_t i = text.find('<', from); i != std::string_view::npos;
+         i = text.find('<', i + 1)) {
+        bool same = i + 1 + name.size() <= text.size();
+        for (std::size_t k = 0; k < name.size() && same; ++k)
+            same = (text[i + 1 + k] | 0x20) == name[k];
+        if (same)
+            return i;
     }
-    if (tag == std::string_view::npos)
+    return std::string_view::npos;
+}
+
+} // namespace
+
+TableSourceFormat GuessTableSourceFormat(std::string_view bytes) {
+    const std::size_t table = FindTag(bytes, "table", 0);
+    if (table == std::string_view::npos)
+        return TableSourceFormat::Latex;
+    std::size_t cell = FindTag(bytes, "td", table);
+    cell = std::min(cell, FindTag(bytes, "th", table));
+    if (cell == std::string_view::npos)
         return TableSourceFormat::Latex;
     for (const std::string_view env : {"\\begin{tabular", "\\begin{array}", "\\begin{longtable}"}) {
         const std::size_t at = bytes.find(env);
-        if (at != std::string_view::npos && at < tag)
+        if (at != std::string_view::npos && at < table)
             return TableSourceFormat::Latex;
     }
     return TableSourceFormat::Html;

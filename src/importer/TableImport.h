@@ -61,6 +61,6 @@ std::unique_ptr<CImportedTable> ImportTableSource(std::string_view bytes, TableS
 // HTML (any case). No value for anything else.
 std::optional<TableSourceFormat> TableSourceFormatFromName(std::string_view path);
 
-// The format the text itself shows: HTML when a TABLE tag comes before the first LaTeX table
-// environment, else LaTeX.
+// The format the text itself shows: HTML when a TABLE tag with a TD or TH after it comes
+// before the first LaTeX table environment, else LaTeX.
 TableSourceFormat GuessTableSourceFormat(std::string_view bytes);

@@ -297,3 +297,63 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, Construct, ::testing::ValuesIn(CASES),
                          });
 
 } // namespace
+
+namespace {
+
+// Tables beyond the sheet are cut at 250 with a warning that says how much; a text beyond
+// 65535 bytes is cut on a character boundary.
+TEST(ImportLimits, CutAtTheSheetWithWarnings) {
+    std::string latex = "\\begin{tabular}{*{300}{c}}\n";
+    for (int r = 1; r <= 260; ++r)
+        latex += "r" + std::to_string(r) + " \\\\\n";
+    latex += "\\end{tabular}\n";
+    auto t = ImportOrFail(latex, TableSourceFormat::Latex);
+    EXPECT_EQ(t->columns, 250);
+    EXPECT_EQ(t->rows, 250);
+    EXPECT_EQ(t->cells.GetCell(1, 250)->text, "r250");
+    ASSERT_EQ(t->warnings.size(), 2u);
+    EXPECT_EQ(t->warnings[0], "the column specification at line 1, column 17 has 300 columns; "
+                              "columns 251 to 300 were cut");
+    EXPECT_EQ(t->warnings[1], "the table has 260 rows; rows 251 to 260 were cut");
+
+    std::string html = "<table><tr>";
+    for (int c = 1; c <= 255; ++c)
+        html += "<td>" + std::to_string(c) + "</td>";
+    html += "<td colspan=\"5\">wide</td></tr></table>";
+    t = ImportOrFail(html, TableSourceFormat::Html);
+    EXPECT_EQ(t->columns, 250);
+    EXPECT_EQ(t->cells.GetCell(250, 1)->text, "250");
+    ASSERT_EQ(t->warnings.size(), 1u);
+    EXPECT_EQ(t->warnings[0], "the table is 260 columns wide; columns 251 to 260 were cut");
+}
+
+TEST(ImportLimits, LongTextCutOnACharacterBoundary) {
+    // 65534 bytes of 'a', then a double-byte character that would end at byte 65536.
+    const std::string text = std::string(65534, 'a') + Cp932("表") + "tail";
+    for (const bool html : {false, true}) {
+        SCOPED_TRACE(html ? "html" : "latex");
+        const std::string source = html ? "<table><tr><td>" + text + "</td></tr></table>"
+                                        : "\\begin{tabular}{c}\n" + text + "\n\\end{tabular}";
+        const auto t =
+            ImportOrFail(source, html ? TableSourceFormat::Html : TableSourceFormat::Latex);
+        ASSERT_NE(t->cells.GetCell(1, 1), nullptr);
+        EXPECT_EQ(t->cells.GetCell(1, 1)->text, std::string(65534, 'a'));
+        ASSERT_EQ(t->warnings.size(), 1u);
+        EXPECT_NE(t->warnings[0].find("is longer than 65535 bytes; it was cut"), std::string::npos);
+    }
+}
+
+// The readers give what the editor needs to open the table as a new document: a format
+// from the file name, else from the text.
+TEST(ImportFormat, FromNameOrText) {
+    EXPECT_EQ(TableSourceFormatFromName("a/b.TeX"), TableSourceFormat::Latex);
+    EXPECT_EQ(TableSourceFormatFromName("page.htm"), TableSourceFormat::Html);
+    EXPECT_EQ(TableSourceFormatFromName("dir.html/table"), std::nullopt);
+    EXPECT_EQ(TableSourceFormatFromName("notes.txt"), std::nullopt);
+    EXPECT_EQ(GuessTableSourceFormat("<p>x</p><TABLE><tr><td>1"), TableSourceFormat::Html);
+    EXPECT_EQ(GuessTableSourceFormat("% <table> in a comment\n\\begin{tabular}{c}"),
+              TableSourceFormat::Latex);
+    EXPECT_EQ(GuessTableSourceFormat("plain text"), TableSourceFormat::Latex);
+}
+
+} // namespace
