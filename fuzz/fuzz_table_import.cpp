@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -54,22 +55,31 @@ std::optional<std::string> AsFile(const std::string& source) {
 }
 
 // True when every cell text, put alone into a TD before another cell, comes back as that
-// TD's text with the other cell after it.
+// TD's text with the other cell after it (all texts in one probe table, a row each).
 bool TextsStayInTheirCells(const CImportedTable& t, CImportedTable& probe) {
+    std::string html = "<TABLE>";
+    std::vector<const std::string*> texts;
     for (int r = 1; r <= t.rows; ++r) {
         for (int c = 1; c <= t.columns; ++c) {
-            const CCellData* rec = t.cells.GetCell(c, r);
-            if (!rec)
-                continue;
-            const std::optional<std::string> file =
-                AsFile("<TABLE><TR><TD>" + rec->text + "</TD><TD>end</TD></TR></TABLE>");
-            if (!file || ImportTableSource(*file, TableSourceFormat::Html, probe))
-                return false;
-            const CCellData* first = probe.cells.GetCell(1, 1);
-            const CCellData* second = probe.cells.GetCell(2, 1);
-            if (!first || first->text != rec->text || !second || second->text != "end")
-                return false;
+            if (const CCellData* rec = t.cells.GetCell(c, r)) {
+                html += "<TR><TD>" + rec->text + "</TD><TD>end</TD></TR>";
+                texts.push_back(&rec->text);
+            }
         }
+    }
+    html += "</TABLE>";
+    const std::optional<std::string> file = AsFile(html);
+    if (texts.empty())
+        return true;
+    if (!file || ImportTableSource(*file, TableSourceFormat::Html, probe) ||
+        probe.rows != static_cast<int>(texts.size()))
+        return false;
+    for (int y = 1; y <= probe.rows; ++y) {
+        const CCellData* first = probe.cells.GetCell(1, y);
+        const CCellData* second = probe.cells.GetCell(2, y);
+        if (!first || first->text != *texts[static_cast<std::size_t>(y - 1)] || !second ||
+            second->text != "end")
+            return false;
     }
     return true;
 }

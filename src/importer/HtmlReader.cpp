@@ -487,7 +487,7 @@ void ReadHtmlTable(const CDecodedSource& source, CImportedTable& table) {
 
     // Cells placed row by row into the first free slot, as browsers do; a cell whose span
     // reaches a slot taken by an earlier one is reduced to the free slots.
-    std::vector<int> claim(static_cast<std::size_t>(MAX_CELLS) * MAX_CELLS, -1);
+    std::vector<int> claim(static_cast<std::size_t>(m) * MAX_CELLS, -1);
     auto claimed = [&](int x, int y) -> int& {
         return claim[static_cast<std::size_t>(y) * MAX_CELLS + static_cast<std::size_t>(x)];
     };
