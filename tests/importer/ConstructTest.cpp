@@ -1,6 +1,8 @@
 // Each construct of the readers from a small fixture, with the grid it must give.
 #include "ImportTestUtil.h"
 
+#include "Generator.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -354,6 +356,22 @@ TEST(ImportFormat, FromNameOrText) {
     EXPECT_EQ(GuessTableSourceFormat("% <table> in a comment\n\\begin{tabular}{c}"),
               TableSourceFormat::Latex);
     EXPECT_EQ(GuessTableSourceFormat("plain text"), TableSourceFormat::Latex);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ImportApi, NewObjectOrError) {
+    CTableImportError error;
+    const auto t =
+        ImportTableSource("<table><tr><td>x</td></tr></table>", TableSourceFormat::Html, error);
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->target, TARGET_HTML);
+    EXPECT_EQ(t->cells.GetCell(1, 1)->text, "x");
+    EXPECT_EQ(ImportTableSource("no table", TableSourceFormat::Latex, error), nullptr);
+    EXPECT_EQ(error.Describe(), "line 1, column 9: expected a \\begin{tabular} (or tabular*, "
+                                "tabularx, array, longtable) environment; the text holds none");
 }
 
 } // namespace
