@@ -54,32 +54,43 @@ std::optional<std::string> AsFile(const std::string& source) {
     return source;
 }
 
-// True when every cell text, put alone into a TD before another cell, comes back as that
-// TD's text with the other cell after it (all texts in one probe table, a row each).
+// True when every cell text comes back as the text of a TD of its own, followed as the writer
+// follows it: by another cell of the row, or by the end of the row and another row. A text
+// must not end inside a tag either (the end of the table would follow it).
 bool TextsStayInTheirCells(const CImportedTable& t, CImportedTable& probe) {
-    std::string html = "<TABLE>";
     std::vector<const std::string*> texts;
-    for (int r = 1; r <= t.rows; ++r) {
-        for (int c = 1; c <= t.columns; ++c) {
-            if (const CCellData* rec = t.cells.GetCell(c, r)) {
-                html += "<TR><TD>" + rec->text + "</TD><TD>end</TD></TR>";
+    for (int r = 1; r <= t.rows; ++r)
+        for (int c = 1; c <= t.columns; ++c)
+            if (const CCellData* rec = t.cells.GetCell(c, r))
                 texts.push_back(&rec->text);
-            }
-        }
-    }
-    html += "</TABLE>";
-    const std::optional<std::string> file = AsFile(html);
-    if (texts.empty())
-        return true;
-    if (!file || ImportTableSource(*file, TableSourceFormat::Html, probe) ||
-        probe.rows != static_cast<int>(texts.size()))
-        return false;
-    for (int y = 1; y <= probe.rows; ++y) {
-        const CCellData* first = probe.cells.GetCell(1, y);
-        const CCellData* second = probe.cells.GetCell(2, y);
-        if (!first || first->text != *texts[static_cast<std::size_t>(y - 1)] || !second ||
-            second->text != "end")
+    for (const std::string* text : texts) {
+        const std::size_t lt = text->rfind('<');
+        if (lt != std::string::npos && text->find('>', lt) == std::string::npos)
             return false;
+    }
+    for (const char* after :
+         {"</TD> <TD>end</TD> </TR>\r\n", "</TD> </TR>\r\n<TR> <TD>end</TD> </TR>\r\n"}) {
+        std::string html = "<TABLE>\r\n";
+        for (const std::string* text : texts)
+            html += "<TR> <TD>" + *text + after;
+        html += "</TABLE>\r\n";
+        const std::optional<std::string> file = AsFile(html);
+        if (texts.empty())
+            return true;
+        if (!file || ImportTableSource(*file, TableSourceFormat::Html, probe))
+            return false;
+        const bool sameRow = after[7] != '/';
+        const int rowsPerText = sameRow ? 1 : 2;
+        if (probe.rows != static_cast<int>(texts.size()) * rowsPerText)
+            return false;
+        for (std::size_t k = 0; k < texts.size(); ++k) {
+            const int y = static_cast<int>(k) * rowsPerText + 1;
+            const CCellData* first = probe.cells.GetCell(1, y);
+            const CCellData* end =
+                sameRow ? probe.cells.GetCell(2, y) : probe.cells.GetCell(1, y + 1);
+            if (!first || first->text != *texts[k] || !end || end->text != "end")
+                return false;
+        }
     }
     return true;
 }

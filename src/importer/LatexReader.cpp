@@ -911,8 +911,9 @@ std::string CLatexTableReader::Protect(std::string text, bool firstColumn) const
               text.starts_with("\\raisebox{-1.8ex}[0pt][0pt]{");
     // What the rule lines between rows may hold: a rule, a longtable part's end, a caption.
     if (firstColumn && !first.empty())
-        hazard |= IsRuleCommand(first) || first == "end" || first == "caption" ||
-                  first == "label" || MarkerSection(first) != Section::Body;
+        hazard |= IsRuleCommand(first) || first == "end" ||
+                  (m_longtable && (first == "caption" || first == "label" ||
+                                   MarkerSection(first) != Section::Body));
     int depth = 0, envs = 0;
     for (std::size_t i = 0; i < n && !hazard;) {
         const char c = text[i];
@@ -928,9 +929,9 @@ std::string CLatexTableReader::Protect(std::string text, bool firstColumn) const
                 ++envs;
             else if (name == "end")
                 --envs;
-            hazard =
-                depth == 0 && envs == 0 &&
-                (name == "\\" || name == "tabularnewline" || MarkerSection(name) != Section::Body);
+            hazard = depth == 0 && envs == 0 &&
+                     (name == "\\" || name == "tabularnewline" ||
+                      (m_longtable && MarkerSection(name) != Section::Body));
             if (name == "verb") {
                 try {
                     i = sc.VerbEnd(i, n);
