@@ -20,7 +20,7 @@ const char* UsageText() {
            "      read the first LaTeX or HTML table of INPUT ('-' for stdin) and write\n"
            "      it to OUTPUT in the native .brd format; the format comes from the\n"
            "      extension (.tex, .html, .htm) or the text; --print-options prints\n"
-           "      the 'brindle generate' arguments for the target and options found\n"
+           "      the 'brindle generate' arguments (target, range, options) found\n"
            "\n"
            "exit status: 0 success, 1 usage error, 2 file not readable or writable\n"
            "(import: also a table source that cannot be read), 3 keyword not found\n";

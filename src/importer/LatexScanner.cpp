@@ -159,7 +159,14 @@ std::string CLatexScanner::CleanText(std::size_t begin, std::size_t end) const {
             ++i;
             continue;
         }
-        const std::size_t j = std::min(TokenEnd(i), end);
+        std::size_t j = std::min(TokenEnd(i), end);
+        if (c == '\\' && m_s.substr(i, j - i) == "\\verb") {
+            // Verbatim text, '%' and all.
+            try {
+                j = std::min(VerbEnd(i, end), end);
+            } catch (const CSourceError&) {
+            }
+        }
         out.append(m_s.data() + i, j - i);
         solid = out.size();
         i = j;
