@@ -959,7 +959,9 @@ CSrcCell CLatexTableReader::ReadCell(std::size_t begin, std::size_t end, int col
             cell.vplace = m_cols.vplaces[static_cast<std::size_t>(col)];
         }
         ReadContent(begin, end, cell);
-        if (cell.raise || cell.multirow != 0)
+        // A plain first cell can start with "[2pt]" only where the row before ended with a
+        // "\\[...]" of its own; written after a plain "\\" it would be taken as its argument.
+        if (cell.raise || cell.multirow != 0 || col == 0)
             cell.text = Protect(std::move(cell.text), col == 0);
         return cell;
     }
