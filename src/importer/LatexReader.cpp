@@ -1335,6 +1335,13 @@ void CLatexTableReader::BuildTable() {
         bool fixed = true; // its placement shows in the source
         int hplace = 1;
         bool dropped = false; // an empty placeholder under a \multirow
+        // The cell's own fields that the passes below ask for, kept here so that they do not
+        // walk the cells.
+        int col = 0;
+        int cs = 1;
+        bool blank = false;
+        bool text = false;
+        bool structured = false; // a raise box or \multirow
     };
     std::vector<CPlaced> placed;
     // claim[r][c]: the placed record covering (c, r), or -1.
@@ -1351,11 +1358,9 @@ void CLatexTableReader::BuildTable() {
         for (int c = c0; c <= c1; ++c) {
             const int by = claim[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
             // An empty multi-column cell is the usual placeholder under a row span.
-            const bool placeholder =
-                by >= 0 && !strict && placed[static_cast<std::size_t>(by)].row == r &&
-                rowAt(r)
-                    .cells[static_cast<std::size_t>(placed[static_cast<std::size_t>(by)].cell)]
-                    .Blank();
+            const bool placeholder = by >= 0 && !strict &&
+                                     placed[static_cast<std::size_t>(by)].row == r &&
+                                     placed[static_cast<std::size_t>(by)].blank;
             if (by >= 0 && !placeholder)
                 return false;
             const CSrcCell* cell = cellAt(r, c);
@@ -1395,9 +1400,8 @@ void CLatexTableReader::BuildTable() {
     };
     auto claimRows = [&](int id, int top, int rs) {
         const CPlaced& p = placed[static_cast<std::size_t>(id)];
-        const CSrcCell& cell = rowAt(p.row).cells[static_cast<std::size_t>(p.cell)];
         for (int r = top; r < top + rs; ++r) {
-            for (int c = cell.col; c < cell.col + cell.cs; ++c) {
+            for (int c = p.col; c < p.col + p.cs; ++c) {
                 int& by = claim[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
                 if (by >= 0 && by != id)
                     placed[static_cast<std::size_t>(by)].dropped = true;
@@ -1416,6 +1420,11 @@ void CLatexTableReader::BuildTable() {
             CPlaced p{r, static_cast<int>(k), r};
             p.hplace = cell.place;
             p.fixed = cell.multi || !cell.text.empty();
+            p.col = cell.col;
+            p.cs = cell.cs;
+            p.blank = cell.Blank();
+            p.text = !cell.text.empty();
+            p.structured = cell.raise || cell.multirow != 0;
             placed.push_back(p);
             claimRows(static_cast<int>(placed.size()) - 1, r, 1);
         }
@@ -1423,6 +1432,8 @@ void CLatexTableReader::BuildTable() {
     // Row spans written as such: the generator's raise box and \multirow.
     for (std::size_t id = 0; id < placed.size(); ++id) {
         CPlaced& p = placed[id];
+        if (!p.structured)
+            continue;
         CSrcCell& cell = rowAt(p.row).cells[static_cast<std::size_t>(p.cell)];
         const int c0 = cell.col, c1 = cell.col + cell.cs - 1;
         if (cell.raise) {
@@ -1433,6 +1444,8 @@ void CLatexTableReader::BuildTable() {
                 cell.raise = false;
                 cell.text = cell.rawText;
                 p.fixed = cell.multi || !cell.text.empty();
+                p.text = !cell.text.empty();
+                p.structured = false;
             }
         } else if (cell.multirow != 0) {
             const long long want = cell.multirow > 0 ? cell.multirow : -cell.multirow;
@@ -1464,10 +1477,9 @@ void CLatexTableReader::BuildTable() {
     // only where the rules around leave just its columns open and close it above and below.
     for (std::size_t id = 0; id < placed.size(); ++id) {
         CPlaced& p = placed[id];
-        const CSrcCell& cell = rowAt(p.row).cells[static_cast<std::size_t>(p.cell)];
-        if (p.dropped || p.rs != 1 || cell.text.empty() || cell.raise || cell.multirow != 0)
+        if (p.dropped || p.rs != 1 || !p.text || p.structured)
             continue;
-        const int c0 = cell.col, c1 = cell.col + cell.cs - 1;
+        const int c0 = p.col, c1 = p.col + p.cs - 1;
         for (int k = 1; p.row - k >= 0 && p.row + k < m; ++k) {
             const int top = p.row - k, bottom = p.row + k;
             if (!freeRow(top, c0, c1, true) || !freeRow(bottom, c0, c1, true))
@@ -1493,10 +1505,7 @@ void CLatexTableReader::BuildTable() {
     std::vector<std::vector<std::size_t>> byColumn(static_cast<std::size_t>(n));
     for (std::size_t id = 0; id < placed.size(); ++id)
         if (!placed[id].dropped)
-            byColumn[static_cast<std::size_t>(rowAt(placed[id].row)
-                                                  .cells[static_cast<std::size_t>(placed[id].cell)]
-                                                  .col)]
-                .push_back(id);
+            byColumn[static_cast<std::size_t>(placed[id].col)].push_back(id);
     std::vector<std::vector<std::pair<int, int>>> extra; // per column: (row, col) of empty records
     while (true) {
         extra.assign(static_cast<std::size_t>(n), {});
@@ -1529,11 +1538,10 @@ void CLatexTableReader::BuildTable() {
         bool reverted = false;
         for (std::size_t id = 0; id < placed.size(); ++id) {
             CPlaced& p = placed[id];
-            const CSrcCell& cell = rowAt(p.row).cells[static_cast<std::size_t>(p.cell)];
-            if (!p.odd || failed < cell.col || failed >= cell.col + cell.cs)
+            if (!p.odd || failed < p.col || failed >= p.col + p.cs)
                 continue;
             for (int r = p.top; r < p.top + p.rs; ++r)
-                for (int c = cell.col; c < cell.col + cell.cs; ++c)
+                for (int c = p.col; c < p.col + p.cs; ++c)
                     claim[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = -1;
             p.top = p.row;
             p.rs = 1;

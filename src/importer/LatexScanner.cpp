@@ -132,12 +132,17 @@ std::size_t CLatexScanner::VerbEnd(std::size_t i, std::size_t limit) const {
 }
 
 std::string CLatexScanner::CleanText(std::size_t begin, std::size_t end) const {
-    // Without a comment, a backslash or a double-byte character nothing is escaped or paired
-    // (a lead byte takes any byte after it, a blank too): the range without its blanks around.
+    // Without a comment or a backslash byte nothing is escaped; where every lead byte has a
+    // trail byte from 0x40 on, no blank belongs to a double-byte character (a lead byte takes
+    // any byte after it, a blank too): the text is the range without its blanks around.
     const std::string_view range = m_s.substr(begin, end - begin);
     bool plain = range.find_first_of("%\\") == std::string_view::npos;
-    for (std::size_t k = 0; k < range.size() && plain; ++k)
-        plain = !IsCp932LeadByte(static_cast<unsigned char>(range[k]));
+    for (std::size_t k = 0; k < range.size() && plain; ++k) {
+        if (IsCp932LeadByte(static_cast<unsigned char>(range[k]))) {
+            plain = k + 1 < range.size() && static_cast<unsigned char>(range[k + 1]) >= 0x40;
+            ++k;
+        }
+    }
     if (plain) {
         std::size_t b = 0, e = range.size();
         while (b < e && IsBlank(range[b]))
