@@ -796,10 +796,15 @@ CLatexTableReader::CRawRow CLatexTableReader::ReadRowText(std::size_t i) {
                 while (b < n &&
                        (m_s[b] == ' ' || m_s[b] == '\t' || m_s[b] == '\r' || m_s[b] == '\n'))
                     ++b;
+                // After blanks only a length in brackets is the argument; anything else (an
+                // '[' not closed soon, too) is the text of the next row.
                 if (b < n && m_s[b] == '[') {
-                    const CRange r = m_sc.ReadBracket(b, n);
-                    if (LooksLikeLength(m_s.substr(r.begin, r.end - r.begin)))
-                        k = r.after;
+                    try {
+                        const CRange r = m_sc.ReadBracket(b, std::min(n, b + 64));
+                        if (LooksLikeLength(m_s.substr(r.begin, r.end - r.begin)))
+                            k = r.after;
+                    } catch (const CSourceError&) {
+                    }
                 }
             }
             row.term = Terminator::Row;
