@@ -5,6 +5,7 @@
 #include "FileTypeQuestion.h"
 #include "MessageBox.h"
 #include "MyDoc.h"
+#include "NativeFormat.h"
 #include "SpanMap.h"
 
 #include <cstdint>

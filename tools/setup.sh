@@ -7,6 +7,7 @@ BRINDLE_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libxml2-dev
   fonts-ipafont-mincho
   texlive-latex-base libpoppler-cpp-dev
   dpkg-dev file

@@ -28,14 +28,21 @@ const char* UsageText() {
            "      insert stdin into FILE right after the first keyword K\n"
            "      (default %%BrindlePlease%%); stdin and K are UTF-8 unless\n"
            "      --encoding cp932; FILE keeps its own encoding\n"
+           "  import [--format latex|html] [--print-options] [--encoding utf-8|cp932]\n"
+           "         INPUT OUTPUT\n"
+           "      read the first LaTeX or HTML table of INPUT ('-' for stdin) and write\n"
+           "      it to OUTPUT in the native .brd format; the format comes from the\n"
+           "      extension (.tex, .html, .htm) or the text; --print-options prints\n"
+           "      the 'brindle generate' arguments (target, range, options) found\n"
            "\n"
-           "A text FILE (CSV or tab-separated) is read as UTF-8 when it is valid UTF-8,\n"
-           "else as code page 932; --encoding (--input-encoding for generate and render)\n"
-           "says which instead.\n"
+           "A text FILE (CSV or tab-separated, or table source) is read as UTF-8 when it\n"
+           "is valid UTF-8, else as code page 932; --encoding (--input-encoding for\n"
+           "generate and render) says which instead.\n"
            "\n"
-           "exit status: 0 success, 1 usage error, 2 file not readable or writable,\n"
-           "3 keyword not found, 4 TeX stopped on an error or ran out of time (render),\n"
-           "5 no TeX engine installed (render)\n";
+           "exit status: 0 success, 1 usage error, 2 file not readable or writable\n"
+           "(import: also a table source that cannot be read), 3 keyword not found,\n"
+           "4 TeX stopped on an error or ran out of time (render), 5 no TeX engine\n"
+           "installed (render)\n";
 }
 
 namespace {
@@ -65,6 +72,8 @@ int RunCommand(const std::vector<std::string>& args, CCliStreams& io) {
         return RunInsert(rest, io);
     if (command == "render")
         return RunRender(rest, io);
+    if (command == "import")
+        return RunImport(rest, io);
     io.err << "brindle: unknown command '" << command << "'\n" << UsageText();
     return EXIT_USAGE;
 }

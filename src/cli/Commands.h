@@ -25,6 +25,7 @@ int RunConvert(const std::vector<std::string>& args, CCliStreams& io);
 int RunGenerate(const std::vector<std::string>& args, CCliStreams& io);
 int RunInsert(const std::vector<std::string>& args, CCliStreams& io);
 int RunRender(const std::vector<std::string>& args, CCliStreams& io);
+int RunImport(const std::vector<std::string>& args, CCliStreams& io);
 
 // The whole tool: argv without the program name.
 int RunBrindle(const std::vector<std::string>& args, CCliStreams& io);

@@ -1,0 +1,1 @@
+brindle_add_bench(importer_bench SOURCES importer_bench.cpp LIBS brindle_importer brindle_generator)
