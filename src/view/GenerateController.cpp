@@ -43,8 +43,9 @@ void CGenerateController::Generate(const CGenerateModel& model, const CCellRect&
     preview.m_height = m_prevHeight;
     preview.m_zoomed = m_prevZoomed;
     const CGenerateServices services = m_services;
-    dialogs->RunPreview(
-        preview, [&services](const std::string& text) { return SavePreviewText(text, services); });
+    dialogs->RunPreview(preview, [this, &services](const std::string& text) {
+        return SavePreviewText(text, services, m_newFileEncoding);
+    });
     m_prevWidth = preview.m_width;
     m_prevHeight = preview.m_height;
     m_prevZoomed = preview.m_zoomed;

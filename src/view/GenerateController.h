@@ -36,6 +36,9 @@ public:
     const std::string& Source() const { return m_source; }
     CPreviewGeometry PreviewGeometry() const { return {m_prevWidth, m_prevHeight, m_prevZoomed}; }
     void SetPreviewGeometry(const CPreviewGeometry& g);
+    // The encoding a new output file is written in: what the output method dialog chose last.
+    TextEncoding NewFileEncoding() const { return m_newFileEncoding; }
+    void SetNewFileEncoding(TextEncoding e) { m_newFileEncoding = e; }
 
     // ID_GENERATE_OPTIONS: the options sheet over the record; its result is not used.
     void RunOptionsSheet();
@@ -51,4 +54,5 @@ private:
     int m_prevWidth = 0;
     int m_prevHeight = 0;
     int m_prevZoomed = 0;
+    TextEncoding m_newFileEncoding = TextEncoding::Utf8;
 };

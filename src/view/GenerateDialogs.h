@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextCodec.h"
+
 #include "Generator.h"
 
 #include <functional>
@@ -19,10 +21,11 @@ struct CSourcePreviewData {
 };
 
 // The output method dialog's members: 0 insert into an existing file, 1 write a new file;
-// the keyword in code page 932.
+// the keyword in code page 932; the encoding of a new file (an existing file keeps its own).
 struct COutputMethodData {
     int m_method = 0;
     std::string m_keyword;
+    TextEncoding m_encoding = TextEncoding::Utf8;
 };
 
 // The dialogs of the generate commands, run modally by the view.

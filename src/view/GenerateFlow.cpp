@@ -37,14 +37,18 @@ std::string ChooseOutputFile(IFileDialog& fileDialog, int mode) {
     return result.outcome == CFileDialogResult::Ok ? result.path : std::string();
 }
 
-bool SavePreviewText(const std::string& text, const CGenerateServices& services) {
+bool SavePreviewText(const std::string& text, const CGenerateServices& services,
+                     TextEncoding& newFileEncoding) {
     if (!services.dialogs || !services.fileDialog || !services.messageBox)
         return true;
-    // Every save starts with the existing-file method and the default keyword.
+    // Every save starts with the existing-file method and the default keyword; the encoding
+    // of a new file is the one chosen last.
     COutputMethodData method;
     method.m_keyword = DEFAULT_KEYWORD;
+    method.m_encoding = newFileEncoding;
     if (!services.dialogs->RunOutputMethod(method))
         return true;
+    newFileEncoding = method.m_encoding;
 
     const int mode = method.m_method == OUTPUT_NEW_FILE ? OUTPUT_NEW_FILE : OUTPUT_EXISTING_FILE;
     const std::string path = ChooseOutputFile(*services.fileDialog, mode);
@@ -52,7 +56,7 @@ bool SavePreviewText(const std::string& text, const CGenerateServices& services)
         return true;
 
     const COutputResult result =
-        mode == OUTPUT_NEW_FILE ? WriteNewFile(path, text, TextEncoding::Cp932, TextEncoding::Cp932)
+        mode == OUTPUT_NEW_FILE ? WriteNewFile(path, text, TextEncoding::Cp932, method.m_encoding)
                                 : InsertIntoFile(path, method.m_keyword, text, TextEncoding::Cp932);
     const std::string keyword = Cp932ToUtf8(method.m_keyword).value_or(method.m_keyword);
     services.messageBox->Show(OutputMessage(result, path, keyword), MsgIcon::Exclamation);

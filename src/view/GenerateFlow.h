@@ -16,7 +16,9 @@ CFileDialogRequest OutputFileRequest(int mode);
 std::string ChooseOutputFile(IFileDialog& fileDialog, int mode);
 
 // The save button of the preview: asks for the output method and the file, writes text
-// (code page 932) and reports the outcome. True when the preview should close: after
-// success, a cancelled dialog or a missing keyword; false when the file could not be opened
-// or written, so that the user can try again.
-bool SavePreviewText(const std::string& text, const CGenerateServices& services);
+// (code page 932; a new file in newFileEncoding, which the dialog opens with and keeps the
+// user's choice in; an existing file in its own) and reports the outcome. True when the
+// preview should close: after success, a cancelled dialog or a missing keyword; false when
+// the file could not be opened or written, so that the user can try again.
+bool SavePreviewText(const std::string& text, const CGenerateServices& services,
+                     TextEncoding& newFileEncoding);

@@ -288,6 +288,23 @@ private slots:
         QCOMPARE(method.m_keyword, std::string("@@"));
     }
 
+    // The new file's encoding can be chosen for the new-file method only; the dialog opens
+    // with the one it is given.
+    void outputMethodChoosesTheNewFileEncoding() {
+        COutputMethodData method{0, "%%BrindlePlease%%", TextEncoding::Cp932};
+        COutputMethodDlg dialog(method, m_box);
+        QCOMPARE(dialog.m_encodingGroup->isEnabled(), false);
+        QCOMPARE(dialog.m_encoding->checkedButton()->text(), QString("Shift_JIS (CP932)"));
+        dialog.m_method->button(1)->click();
+        QVERIFY(dialog.m_encodingGroup->isEnabled());
+        QVERIFY(!dialog.m_keyword->isEnabled());
+        QCOMPARE(dialog.m_encoding->button(int(TextEncoding::Utf8))->text(), QString("UTF-8"));
+        dialog.m_encoding->button(int(TextEncoding::Utf8))->click();
+        dialog.accept();
+        QCOMPARE(method.m_method, 1);
+        QVERIFY(method.m_encoding == TextEncoding::Utf8);
+    }
+
     void progressBarStaysWithinItsRange() {
         CGenerateProgressDlg progress(m_owner.get());
         progress.ShowNow(m_owner.get());
@@ -323,7 +340,7 @@ private slots:
 
         const std::string edited = "\x95\xd2\x8f\x57\r\nok"; // "編集" CR LF "ok"
         QCOMPARE(m_clipboard.text.value_or("<none>"), edited);
-        QCOMPARE(ReadFile(out), edited);
+        QCOMPARE(ReadFile(out), std::string("編集\r\nok")); // a new file is UTF-8 unless chosen
         QCOMPARE(m_box.Texts(), std::vector<std::string>{"完了しました！"});
         QCOMPARE(m_files.requests.size(), size_t(1));
         QCOMPARE(m_files.requests[0].title, std::string("出力先新規ファイルの選択"));
@@ -359,14 +376,28 @@ private slots:
             QCOMPARE(m_box.shown[0].text, std::string(kMsgPreviewUnreadable));
             QVERIFY(p->m_edit->isReadOnly());
             QVERIFY(p->m_edit->toPlainText().contains(QString::fromUtf8("x\xEF\xBF\xBDy")));
+            // As UTF-8 they cannot be written: refused, and the preview stays open.
+            p->m_save->click();
+            QVERIFY(p->isVisible());
             p->m_save->click();
         });
         script.Then<COutputMethodDlg>([](COutputMethodDlg* p) {
             p->m_method->button(1)->click();
             p->accept();
         });
+        // In code page 932 they are written as they are.
+        script.Then<COutputMethodDlg>([](COutputMethodDlg* p) {
+            p->m_method->button(1)->click();
+            p->m_encoding->button(int(TextEncoding::Cp932))->click();
+            p->accept();
+        });
+        m_files.AnswerPath(out.toStdString());
         m_view->OnGenerate();
         QVERIFY(script.Done());
+        QCOMPARE(m_box.shown.size(), size_t(3));
+        QCOMPARE(m_box.shown[1].text,
+                 out.toStdString() +
+                     "\nUTF-8 で表せない文字が含まれているため、書き込みませんでした！");
         QCOMPARE(ReadFile(out), m_view->Generation().Source());
         QVERIFY(m_view->Generation().Source().find("x\x85\x40y") != std::string::npos);
     }

@@ -205,7 +205,8 @@ TEST_P(SaveFlow, WritesReportsAndDecidesWhetherThePreviewCloses) {
     else
         m_files.AnswerCancel();
 
-    const bool closes = SavePreviewText("NEW\r\n", {&m_dialogs, &m_messages, &m_files});
+    TextEncoding encoding = TextEncoding::Utf8;
+    const bool closes = SavePreviewText("NEW\r\n", {&m_dialogs, &m_messages, &m_files}, encoding);
 
     EXPECT_EQ(closes, c.closes);
     ASSERT_EQ(m_dialogs.methodsOpened.size(), 1u);
@@ -287,6 +288,40 @@ TEST_F(GenerateTest, PreviewStaysOpenAfterAnUnopenableFileUntilASaveSucceeds) {
                                                             "完了しました！"}));
     // The generated text stays as it was generated.
     EXPECT_EQ(Gen().Source().substr(0, 16), "\\begin{tabular}{");
+}
+
+// A new file is UTF-8 unless the dialog chose code page 932; the choice is what the dialog
+// opens with next time, also in a later run of the command. An existing file keeps its own.
+TEST_F(GenerateTest, NewFileEncodingIsChosenAndRemembered) {
+    PutText(1, 1, "\x95\x5c"); // 表
+    m_dialogs.targets = {TARGET_HTML, TARGET_HTML};
+    COutputMethodData sjis = Method(1);
+    sjis.m_encoding = TextEncoding::Cp932;
+    m_dialogs.saves = {"\x95\x5c\r\n"};
+    m_dialogs.methods = {Method(1)};
+    m_files.AnswerPath((m_dir / "utf8.tex").string());
+    View().OnGenerate();
+    EXPECT_EQ(ReadFile(m_dir / "utf8.tex"), "表\r\n");
+    ASSERT_EQ(m_dialogs.methodsOpened.size(), 1u);
+    EXPECT_EQ(m_dialogs.methodsOpened[0].m_encoding, TextEncoding::Utf8);
+
+    m_dialogs.saves = {"\x95\x5c\r\n", "\x95\x5c\r\n"};
+    m_dialogs.methods = {sjis, Method(0)};
+    m_files.AnswerPath((m_dir / "sjis.tex").string());
+    WriteFile(m_dir / "doc.tex", "本%%BrindlePlease%%");
+    View().OnGenerate();
+    EXPECT_EQ(ReadFile(m_dir / "sjis.tex"), "\x95\x5c\r\n");
+    EXPECT_EQ(Gen().NewFileEncoding(), TextEncoding::Cp932);
+
+    // The next run opens with code page 932; the UTF-8 file it inserts into stays UTF-8.
+    m_dialogs.targets = {TARGET_HTML};
+    m_dialogs.saves = {"\x95\x5c"};
+    m_dialogs.methods = {Method(0)};
+    m_files.AnswerPath((m_dir / "doc.tex").string());
+    View().OnGenerate();
+    ASSERT_EQ(m_dialogs.methodsOpened.size(), 3u);
+    EXPECT_EQ(m_dialogs.methodsOpened[2].m_encoding, TextEncoding::Cp932);
+    EXPECT_EQ(ReadFile(m_dir / "doc.tex"), "本%%BrindlePlease%%\r\n表");
 }
 
 } // namespace

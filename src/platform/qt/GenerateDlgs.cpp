@@ -1,6 +1,7 @@
 #include "GenerateDlgs.h"
 
 #include "Cp932Text.h"
+#include "KeywordInsert.h"
 #include "MessageBox.h"
 
 #include <QButtonGroup>
@@ -102,6 +103,21 @@ COutputMethodDlg::COutputMethodDlg(COutputMethodData& method, IMessageBox& messa
     auto* inner = new QVBoxLayout(m_keywordGroup);
     inner->addWidget(m_keyword);
 
+    // A new file's encoding; an existing file keeps its own.
+    m_encodingGroup = new QGroupBox(QString::fromUtf8("新檔的文字編碼"), this);
+    auto* utf8 =
+        new QRadioButton(QString::fromUtf8(EncodingName(TextEncoding::Utf8)), m_encodingGroup);
+    utf8->setObjectName(QStringLiteral("utf8"));
+    auto* cp932 =
+        new QRadioButton(QString::fromUtf8(EncodingName(TextEncoding::Cp932)), m_encodingGroup);
+    cp932->setObjectName(QStringLiteral("cp932"));
+    m_encoding = new QButtonGroup(this);
+    m_encoding->addButton(utf8, static_cast<int>(TextEncoding::Utf8));
+    m_encoding->addButton(cp932, static_cast<int>(TextEncoding::Cp932));
+    auto* encodings = new QVBoxLayout(m_encodingGroup);
+    encodings->addWidget(utf8);
+    encodings->addWidget(cp932);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("取消"));
     connect(buttons, &QDialogButtonBox::accepted, this, &COutputMethodDlg::accept);
@@ -111,16 +127,21 @@ COutputMethodDlg::COutputMethodDlg(COutputMethodData& method, IMessageBox& messa
     layout->addWidget(existing);
     layout->addWidget(fresh);
     layout->addWidget(m_keywordGroup);
+    layout->addWidget(m_encodingGroup);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_method, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        if (checked)
-            m_keyword->setEnabled(id == 0);
+        if (!checked)
+            return;
+        m_keyword->setEnabled(id == 0);
+        m_encodingGroup->setEnabled(id == 1);
     });
     if (QAbstractButton* b = m_method->button(method.m_method))
         b->setChecked(true);
     m_keyword->setEnabled(method.m_method == 0);
+    m_encodingGroup->setEnabled(method.m_method == 1);
+    m_encoding->button(static_cast<int>(method.m_encoding))->setChecked(true);
     m_keyword->setText(Cp932ToQString(method.m_keyword));
 }
 
@@ -137,5 +158,6 @@ void COutputMethodDlg::accept() {
     m_data.m_method = method;
     if (keyword)
         m_data.m_keyword = *keyword;
+    m_data.m_encoding = static_cast<TextEncoding>(m_encoding->checkedId());
     QDialog::accept();
 }

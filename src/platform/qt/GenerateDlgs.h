@@ -45,7 +45,8 @@ public:
 };
 
 // The output method dialog: insert into an existing file after the keyword, or write a
-// new file. The keyword can be edited only for the existing-file method.
+// new file. The keyword can be edited only for the existing-file method, the new file's
+// encoding only for the new-file method.
 class COutputMethodDlg : public QDialog {
     Q_OBJECT
 public:
@@ -56,6 +57,8 @@ public:
     QButtonGroup* m_method; // ids 0 existing file, 1 new file
     QGroupBox* m_keywordGroup;
     QLineEdit* m_keyword;
+    QGroupBox* m_encodingGroup;
+    QButtonGroup* m_encoding; // ids: TextEncoding values
 
 private:
     COutputMethodData& m_data;
