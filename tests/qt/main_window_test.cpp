@@ -246,6 +246,40 @@ private slots:
         QCOMPARE(m_fileDialog->requests.size(), size_t(1));
     }
 
+    // A read-only file is not replaced: Ctrl+S after a typed edit shows the save failure and
+    // the table stays modified, for root too.
+    void saveOfAReadOnlyFileShowsTheMessageAndKeepsTheFile() {
+        QTemporaryDir dir;
+        const QString path = dir.path() + QStringLiteral("/ro.brd");
+        QVERIFY(QFile::copy(QString::fromStdString(kShowcase), path));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+
+        auto frame = NewFrame();
+        QVERIFY(frame->Start(path.toStdString()));
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+        frame->Grid()->setFocus();
+        QTest::mouseClick(frame->Grid(), Qt::LeftButton, {}, QPoint(70, 200));
+        QTest::keyClick(frame->Grid(), 'Q', Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(frame->Document().IsModified());
+        QTest::keyClick(frame->Grid(), Qt::Key_S, Qt::ControlModifier);
+
+        QCOMPARE(m_messageBox->shown.size(), size_t(1));
+        QCOMPARE(m_messageBox->shown[0].text,
+                 "Cannot save the file \"" + path.toStdString() + "\": Permission denied.");
+        QVERIFY(frame->Document().IsModified());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("ro.brd")});
+        frame->Document().SetModifiedFlag(false);
+    }
+
     void exitClosesAnUnmodifiedDocumentWithoutAsking() {
         auto frame = NewFrame();
         QVERIFY(frame->Start({}));
