@@ -52,6 +52,9 @@ bool CMyView::OnCellSizeCommand(int id) {
 
 bool CMyView::OnUpdateCellSizeCommand(int id, CCmdUI& ui) {
     switch (id) {
+    case IDC_CORNER:
+    case IDC_COLUMN_HEADER:
+    case IDC_ROW_HEADER:
     case ID_CELL_SIZE:
     case ID_STANDARD_SIZE:
     case ID_FIT_WIDTH:

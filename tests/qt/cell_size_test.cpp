@@ -1,9 +1,11 @@
 #include "CellInputDlg.h"
 #include "CellSizeData.h"
 #include "CellSizeDlg.h"
+#include "CommandRouter.h"
 #include "GridFixture.h"
 #include "InPlaceEdit.h"
 #include "QtDeviceContext.h"
+#include "QtFontDialog.h"
 #include "Resource.h"
 #include "TypeKeys.h"
 
@@ -21,7 +23,8 @@
 
 namespace {
 
-// Acts once on the next modal window of type T when it shows (also inside another's loop).
+// Acts once on the next modal window of type T when it shows and is active, so that keys go
+// to it (also inside another's loop).
 template <class T> class COnModal : public QObject {
 public:
     explicit COnModal(std::function<void(T*)> act) : m_act(std::move(act)) { startTimer(10); }
@@ -30,7 +33,7 @@ public:
 protected:
     void timerEvent(QTimerEvent*) override {
         auto* modal = dynamic_cast<T*>(QApplication::activeModalWidget());
-        if (done || !modal || !modal->isVisible())
+        if (done || !modal || !modal->isVisible() || QApplication::activeWindow() != modal)
             return;
         done = true;
         m_act(modal);
@@ -49,12 +52,22 @@ class CellSizeTest : public QObject, protected CGridFixture {
 
     static QWidget* Focus() { return QApplication::focusWidget(); }
 
+    std::unique_ptr<CCommandRouter> m_router;
+
 private slots:
     void init() {
         NewDocument();
-        ShowGrid(true);
+        // Posted commands take the application's road, through the router.
+        ShowGrid(true, [this](CGridWidget& grid) {
+            m_router = std::make_unique<CCommandRouter>();
+            m_router->AddTarget(m_view.get());
+            grid.SetCommandRouter([this](int id) { m_router->Execute(id); });
+        });
     }
-    void cleanup() { CloseGrid(); }
+    void cleanup() {
+        CloseGrid();
+        m_router.reset();
+    }
 
     // The box, what is typed into it with real keys, and the message that refuses it.
     void outOfRangeNumberKeepsTheDialogOpen_data() {
@@ -81,8 +94,11 @@ private slots:
         QString title, group, width, shownMessage;
         bool openAfterMessage = false;
         bool boxFocused = false;
+        bool headerDown = true;
         COnModal<CCellSizeDlg> onDialog([&](CCellSizeDlg* dialog) {
             [&] {
+                // The press opened the dialog, which takes the release: the button is up.
+                headerDown = m_grid->HeaderButton(HeaderKind::Column, 2)->isDown();
                 title = dialog->windowTitle();
                 group = dialog->SizeGroup()->title();
                 width = dialog->WidthBox()->text();
@@ -123,9 +139,9 @@ private slots:
         QCOMPARE(int(m_doc->m_sizes.GetHeight()), tabs ? 50 : 40);
         QCOMPARE(int(m_doc->m_sizes.GetWidth(2)), 100);
         QVERIFY(!m_grid->IsHeaderMarked(HeaderKind::Column, 2));
-        QVERIFY(!header->isDown());
+        QVERIFY(!headerDown);
         // The grid and its headers follow.
-        QCOMPARE(m_grid->HeaderButton(HeaderKind::Column, 2)->width(), tabs ? 100 : 150);
+        QTRY_COMPARE(m_grid->HeaderButton(HeaderKind::Column, 2)->width(), tabs ? 100 : 150);
         QTRY_COMPARE(m_grid->HeaderButton(HeaderKind::Row, 0)->height(), tabs ? 50 : 40);
     }
 
@@ -193,6 +209,35 @@ private slots:
         QCOMPARE(data.m_height, 33);
         QVERIFY(!data.m_saveStdWidth);
         QVERIFY(data.m_saveStdHeight);
+    }
+
+    // The dialog works in points, the view font in pixels; what the dialog shows comes back
+    // as it was, and a face name code page 932 cannot hold is refused.
+    void fontDialogConversions() {
+        CFontDesc desc;
+        desc.face = "IPAGothic";
+        desc.height = -32;
+        desc.weight = 700;
+        desc.italic = true;
+        const QFont shown = DialogFontFor(desc, 120.0);
+        QCOMPARE(shown.family(), QString("IPAGothic"));
+        QCOMPARE(shown.pointSizeF(), 32 * 72.0 / 120.0);
+        QCOMPARE(shown.weight(), QFont::Bold);
+        QVERIFY(shown.italic());
+        const std::optional<CFontDesc> back = FontDescFor(shown, 120.0);
+        QVERIFY(back);
+        QCOMPARE(back->face, desc.face);
+        QCOMPARE(back->height, -32);
+        QCOMPARE(back->weight, 700);
+        QVERIFY(back->italic && !back->underline);
+
+        QString bad;
+        QVERIFY(!FontDescFor(QFont(QString::fromUtf8("한글 Font")), 96.0, &bad));
+        QCOMPARE(bad, QString::fromUtf8("한"));
+        const std::optional<CFontDesc> mincho =
+            FontDescFor(QFont(QString::fromUtf8("IPA明朝")), 96);
+        QVERIFY(mincho);
+        QCOMPARE(mincho->face, std::string("IPA\x96\xbe\x92\xa9"));
     }
 
     void largerFontGrowsTheAutomaticRowHeight() {

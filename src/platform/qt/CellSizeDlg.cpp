@@ -22,6 +22,9 @@ CSpanCountBox* NewSizeBox(int min, int max, int value, const char* name, QWidget
     box->SetMinimum(min);
     box->SetMaximum(max);
     box->SetNumber(value);
+    // Room for five digits besides the arrows.
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) +
+                         box->sizeHint().width());
     return box;
 }
 

@@ -580,6 +580,17 @@ bool CGridWidget::RunCellInputDialog(CCellInputData& members) {
 }
 
 bool CGridWidget::RunCellSizeDialog(CCellSizeData& members) {
+    // The press on a header opened the dialog; its release goes to the dialog, so the button
+    // would stay down.
+    const auto release = [](CHeaderButton* b) {
+        if (b->isDown())
+            b->setDown(false);
+    };
+    release(m_corner);
+    for (int k = 0; k < MAX_CELLS; ++k) {
+        release(m_colHeaders[k]);
+        release(m_rowHeaders[k]);
+    }
     // The range message goes over the dialog, the active window when it shows.
     CQtMessageBox messages;
     CCellSizeDlg dialog(members, messages, window());
