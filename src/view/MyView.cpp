@@ -243,12 +243,16 @@ void CMyView::RefreshRegion(int col1, int row1, int col2, int row2) {
     MoveCursor(dc, m_selection.CursorCol(), m_selection.CursorRow(), false);
 }
 
-void CMyView::EditRegion(const CCellRect& region, const std::function<bool()>& change) {
+void CMyView::SaveForUndo(const CCellRect& region) {
     if (m_host)
         m_host->SetWaitCursor(true);
     m_undoBlock.Save(region);
     if (m_host)
         m_host->SetWaitCursor(false);
+}
+
+void CMyView::EditRegion(const CCellRect& region, const std::function<bool()>& change) {
+    SaveForUndo(region);
     if (change())
         m_doc.SetModifiedFlag(true);
     if (m_host)

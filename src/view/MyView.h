@@ -195,6 +195,8 @@ private:
     // it) is saved into the undo block with the busy cursor shown; change alters the model and
     // says whether it did; then the document is marked modified and region refreshed.
     void EditRegion(const CCellRect& region, const std::function<bool()>& change);
+    // Saves region into the undo block with the busy cursor shown.
+    void SaveForUndo(const CCellRect& region);
 
     IDeviceContext& ClientDC();
     // The client context with the grid area as its clip region.

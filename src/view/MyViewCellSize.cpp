@@ -127,9 +127,7 @@ void CMyView::OnCellSize() {
         differs = m_sizes->GetWidth(c) != data.m_width;
     if (differs) {
         // Only the widths of the saved columns matter to undo; row 1 keeps the block small.
-        m_host->SetWaitCursor(true);
-        m_undoBlock.Save(first, 1, last, 1);
-        m_host->SetWaitCursor(false);
+        SaveForUndo({first, 1, last, 1});
         SetColumnWidths(*m_sizes, first, last, data.m_width);
         m_doc.SetModifiedFlag(true);
     }
@@ -211,11 +209,7 @@ int CMyView::FitColumnWidth(int col) {
 
 void CMyView::EditSizes(const CCellRect& region, const std::function<bool()>& change) {
     HideHighlightBeforeLayout();
-    if (m_host)
-        m_host->SetWaitCursor(true);
-    m_undoBlock.Save(region);
-    if (m_host)
-        m_host->SetWaitCursor(false);
+    SaveForUndo(region);
     if (change())
         m_doc.SetModifiedFlag(true);
     LayoutSizes();
