@@ -1,1 +1,5 @@
 brindle_add_bench(view_bench SOURCES view_bench.cpp LIBS brindle_view brindle_document brindle_model brindle_platform)
+if(TARGET brindle_qt)
+  brindle_add_bench(view_qt_bench SOURCES view_qt_bench.cpp LIBS brindle_qt)
+  brindle_gcc_restrict_false_positive(view_qt_bench.cpp)
+endif()

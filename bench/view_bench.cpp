@@ -8,6 +8,8 @@
 #include "MessageBox.h"
 #include "MyDoc.h"
 #include "MyView.h"
+#include "Resource.h"
+#include "TextMeasurer.h"
 #include "ViewHost.h"
 
 #include <benchmark/benchmark.h>
@@ -50,9 +52,18 @@ private:
     CColor m_text, m_bk;
 };
 
+// Widths without a font engine: 8 pixels a byte, lines 16 high.
+class CByteMeasurer : public ITextMeasurer {
+public:
+    CSize MeasureText(const CFontDesc&, std::string_view s) override {
+        return {static_cast<int>(s.size()) * 8, 16};
+    }
+};
+
 class CNullHost : public IViewHost {
 public:
     CNullDC dc;
+    CByteMeasurer measurer;
     CScrollInfo bars[2];
     long placed = 0;
     CSize GetClientSize() const override { return {1920, 1080}; }
@@ -84,6 +95,11 @@ public:
         return true;
     }
     bool RunCellInputDialog(CCellInputData&) override { return false; }
+    bool IsHeaderMarked(HeaderKind, int) const override { return false; }
+    ITextMeasurer& GetTextMeasurer() override { return measurer; }
+    bool RunCellSizeDialog(CCellSizeData&) override { return false; }
+    bool RunFontDialog(CFontDesc&) override { return false; }
+    void SetViewFont(const CFontDesc&) override {}
 };
 
 class CQuietBox : public IMessageBox {
@@ -192,6 +208,19 @@ void BM_DownKey(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DownKey)->Unit(benchmark::kMicrosecond);
+
+// ID_FIT_WIDTH with the whole table selected: the undo copy of the table, the longest text of
+// each column, 250 measurements and the new layout.
+void BM_FitWidthFullTable(benchmark::State& state) {
+    CSetup s;
+    s.view->OnKeyDown(VK_SHIFT, true, false);
+    s.view->MoveCursor(s.host.dc, MAX_CELLS, MAX_CELLS, true);
+    if (s.view->Selection().Normalized() != CCellRect{1, 1, MAX_CELLS, MAX_CELLS})
+        state.SkipWithError("the whole table is not selected");
+    for (auto _ : state)
+        s.view->OnCommand(ID_FIT_WIDTH);
+}
+BENCHMARK(BM_FitWidthFullTable)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

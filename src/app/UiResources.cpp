@@ -60,7 +60,7 @@ const std::vector<CMenuEntry>& MainMenu() {
             {Cmd("產生原始碼(&G)", ID_GENERATE), Cmd("產生原始碼之選項(&O)", ID_GENERATE_OPTIONS)}),
         Pop("&Options", {Cmd("Cell &Size...", ID_CELL_SIZE), Cmd("&Font...", ID_FONT), Sep(),
                          Cmd("&Automatic Row Height", ID_AUTO_HEIGHT),
-                         Cmd("&Fit Widths to Texts", ID_FIT_WIDTH),
+                         Cmd("F&it Widths to Texts", ID_FIT_WIDTH),
                          Cmd("S&tandardize All Cells", ID_STANDARD_SIZE)}),
         Pop("&Help", {Cmd("&Index", ID_HELP_INDEX), Sep(), Cmd("&About VBrdR...", ID_APP_ABOUT)}),
     };

@@ -37,6 +37,10 @@ CCellData CellInputRecord(const CCellInputData& data, int col, int row) {
 }
 
 bool ParseSpanCount(std::string_view text, int& value) {
+    return ParseIntInRange(text, 1, MAX_CELLS, value);
+}
+
+bool ParseIntInRange(std::string_view text, int min, int max, int& value) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && blank(text.front()))
         text.remove_prefix(1);
@@ -48,7 +52,7 @@ bool ParseSpanCount(std::string_view text, int& value) {
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
     if (text.empty() || ec != std::errc{} || end != text.data() + text.size())
         return false;
-    if (n < 1 || n > MAX_CELLS)
+    if (n < min || n > max)
         return false;
     value = n;
     return true;

@@ -29,7 +29,9 @@ void PrepareCellInput(CCellInputData& data, const CCellArray& cells, const CCell
 CCellData CellInputRecord(const CCellInputData& data, int col, int row);
 CCellRect CellInputBlock(const CCellInputData& data, int col, int row);
 
-// A span count as typed into the dialog: an integer from 1 to 250, blanks around it allowed.
+// A number as typed into a dialog: an integer from min to max, blanks around it allowed.
+bool ParseIntInRange(std::string_view text, int min, int max, int& value);
+// A span count as typed into the dialog: an integer from 1 to 250.
 bool ParseSpanCount(std::string_view text, int& value);
 
 // Shown when a count is not an integer from 1 to 250 (UTF-8).

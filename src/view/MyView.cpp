@@ -43,6 +43,7 @@ void CMyView::OnInitialUpdate() {
         return;
     }
     m_geometry.SetScrollBarSize(m_host->GetScrollBarSize());
+    m_host->SetViewFont(m_renderer.Font());
     m_geometry.SetClientSize(m_host->GetClientSize(), false);
 
     if (!m_blocksBound) {
@@ -108,7 +109,7 @@ void CMyView::OnDraw(IDeviceContext& dc) {
 
 namespace {
 
-enum class CommandFamily { None, Display, Selection, Text, Undo, Generate };
+enum class CommandFamily { None, Display, Selection, Text, Undo, Generate, CellSize };
 
 // The view's command map: the family whose handlers take each command.
 CommandFamily FamilyOf(int id) {
@@ -127,6 +128,15 @@ CommandFamily FamilyOf(int id) {
     case ID_GENERATE:
     case ID_GENERATE_OPTIONS:
         return CommandFamily::Generate;
+    case ID_CELL_SIZE:
+    case ID_STANDARD_SIZE:
+    case ID_AUTO_HEIGHT:
+    case ID_FIT_WIDTH:
+    case ID_FONT:
+    case IDC_CORNER:
+    case IDC_COLUMN_HEADER:
+    case IDC_ROW_HEADER:
+        return CommandFamily::CellSize;
     default:
         return CommandFamily::None;
     }
@@ -149,6 +159,8 @@ bool CMyView::OnCommand(int id) {
         return OnUndoCommand(id);
     case CommandFamily::Generate:
         return OnGenerateCommand(id);
+    case CommandFamily::CellSize:
+        return OnCellSizeCommand(id);
     case CommandFamily::None:
         break;
     }
@@ -167,6 +179,8 @@ bool CMyView::OnUpdateCommand(int id, CCmdUI& ui) {
         return OnUpdateUndoCommand(id, ui);
     case CommandFamily::Generate:
         return OnUpdateGenerateCommand(id, ui);
+    case CommandFamily::CellSize:
+        return OnUpdateCellSizeCommand(id, ui);
     case CommandFamily::None:
         break;
     }
@@ -229,12 +243,16 @@ void CMyView::RefreshRegion(int col1, int row1, int col2, int row2) {
     MoveCursor(dc, m_selection.CursorCol(), m_selection.CursorRow(), false);
 }
 
-void CMyView::EditRegion(const CCellRect& region, const std::function<bool()>& change) {
+void CMyView::SaveForUndo(const CCellRect& region) {
     if (m_host)
         m_host->SetWaitCursor(true);
     m_undoBlock.Save(region);
     if (m_host)
         m_host->SetWaitCursor(false);
+}
+
+void CMyView::EditRegion(const CCellRect& region, const std::function<bool()>& change) {
+    SaveForUndo(region);
     if (change())
         m_doc.SetModifiedFlag(true);
     if (m_host)

@@ -117,6 +117,32 @@ public:
     void OnGenerate();
     void OnGenerateOptions();
 
+    // Cell sizes and the view font (MyViewCellSize.cpp).
+    // ID_CELL_SIZE: the cell size dialog for the column of a pressed header, the selected
+    // columns or every column (the corner or Ctrl+K).
+    void OnCellSize();
+    // ID_STANDARD_SIZE: every column width and the row height to the standard sizes.
+    void OnStandardSize();
+    // ID_AUTO_HEIGHT: switches the automatic row height; switched on, it sets the height.
+    void OnAutoHeight();
+    // ID_FIT_WIDTH: each selected column as wide as its longest text in the selected rows.
+    void OnFitWidth();
+    // ID_FONT: the font dialog over the view font.
+    void OnFont();
+    // The row height for the view font (a line of text and 14 pixels, within 15 .. 100) while
+    // automatic row height is on, else 40.
+    int AutoRowHeight();
+    // The width for the longest text of column col in the selected rows (measured and 14
+    // pixels, within 25 .. 500), or the standard width when there is none.
+    int FitColumnWidth(int col);
+    // Automatic row height; the sizes themselves are the document's CCellSize.
+    bool AutoHeight() const { return m_autoHeight; }
+    void SetAutoHeight(bool on) { m_autoHeight = on; }
+    // The font of the cell texts, the header captions and the in-place editor (the renderer
+    // keeps it). Setting it repaints, and with automatic row height sets the height.
+    const CFontDesc& ViewFont() const { return m_renderer.Font(); }
+    void SetViewFont(const CFontDesc& font);
+
     // Services of the editing commands (MyView.cpp).
     // Moves the cursor to (col, row), clamped to the table, scrolls it into view and redraws
     // the selection; incremental draws only what changed when range mode extends it.
@@ -162,11 +188,15 @@ private:
     bool OnUpdateUndoCommand(int id, CCmdUI& ui);
     bool OnGenerateCommand(int id);
     bool OnUpdateGenerateCommand(int id, CCmdUI& ui);
+    bool OnCellSizeCommand(int id);
+    bool OnUpdateCellSizeCommand(int id, CCmdUI& ui);
 
     // The editing frame: region (the normalised selection or what the command derives from
     // it) is saved into the undo block with the busy cursor shown; change alters the model and
     // says whether it did; then the document is marked modified and region refreshed.
     void EditRegion(const CCellRect& region, const std::function<bool()>& change);
+    // Saves region into the undo block with the busy cursor shown.
+    void SaveForUndo(const CCellRect& region);
 
     IDeviceContext& ClientDC();
     // The client context with the grid area as its clip region.
@@ -198,6 +228,21 @@ private:
 
     void OpenInPlaceEditor(const std::string& text);
 
+    // Cell sizes.
+    // The cell the cell size dialog is for: the first marked column header's column (or row
+    // header's row) with the cursor's row (column), its mark cleared; else the cursor cell.
+    std::pair<int, int> CellSizeTarget();
+    // The editing frame of the width commands: region is saved for undo, change alters the
+    // sizes and says whether a width changed (the document is then modified); the whole grid
+    // is laid out again instead of the region being refreshed.
+    void EditSizes(const CCellRect& region, const std::function<bool()>& change);
+    // After the sizes changed: edge tables, scroll layout, headers at the next paint, repaint.
+    void LayoutSizes();
+    // The highlight leaves the screen before the cells move under it.
+    void HideHighlightBeforeLayout();
+    // Automatic row height goes off when the row height is no longer the automatic one.
+    void DropAutoHeightIfOverridden();
+
     CMyDoc& m_doc;
     IViewHost* m_host = nullptr;
     // The model: the document's members, never replaced.
@@ -222,6 +267,7 @@ private:
     bool m_dragging = false;
     bool m_headersDirty = true;
     bool m_inPlaceOpen = false;
+    bool m_autoHeight = false;
     // Keyboard line cycling (Ctrl+arrow): the last key and how often it was pressed.
     int m_lastCycleKey = 0;
     int m_cycleCount = 1;

@@ -6,6 +6,8 @@
 #include <string>
 
 struct CCellInputData;
+struct CCellSizeData;
+class ITextMeasurer;
 
 // The in-place editor's ending key before Tab, Enter or Esc ended it.
 inline constexpr int INPLACE_NO_END_KEY = 36;
@@ -58,4 +60,17 @@ public:
     virtual bool CloseInPlaceEditor(std::string& text, int& endKey) = 0;
     // Runs the text input dialog over data; true when it ended with OK.
     virtual bool RunCellInputDialog(CCellInputData& data) = 0;
+
+    // Cell sizes and the view font.
+    // Whether a header button's mark is set.
+    virtual bool IsHeaderMarked(HeaderKind kind, int index) const = 0;
+    // Measures texts as the grid draws them.
+    virtual ITextMeasurer& GetTextMeasurer() = 0;
+    // Runs the cell size dialog over data; true when it ended with OK.
+    virtual bool RunCellSizeDialog(CCellSizeData& data) = 0;
+    // Runs the font dialog showing font; on OK font takes the choice and the result is true.
+    virtual bool RunFontDialog(CFontDesc& font) = 0;
+    // The view font changed (and at the initial update): the header captions and the
+    // in-place editor take it.
+    virtual void SetViewFont(const CFontDesc& font) = 0;
 };

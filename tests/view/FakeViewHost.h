@@ -1,6 +1,8 @@
 #pragma once
 
 #include "CellInputData.h"
+#include "CellSizeData.h"
+#include "FakeTextMeasurer.h"
 #include "RecordingDC.h"
 #include "ViewHost.h"
 
@@ -138,4 +140,29 @@ public:
         cellInputShown = data;
         return cellInputAnswer ? cellInputAnswer(data) : false;
     }
+
+    // Cell sizes and the font: the measurer's rules give the texts' sizes; cellSizeAnswer and
+    // fontAnswer play the user of the two dialogs (no answer: Cancel) and the last members
+    // and font each dialog opened with are kept.
+    CFakeTextMeasurer measurer;
+    std::function<bool(CCellSizeData&)> cellSizeAnswer;
+    std::vector<CCellSizeData> cellSizeShown;
+    std::function<bool(CFontDesc&)> fontAnswer;
+    std::vector<CFontDesc> fontShown;
+    std::vector<CFontDesc> viewFonts; // as the view set them
+    bool IsHeaderMarked(HeaderKind kind, int index) const override {
+        if (kind == HeaderKind::Corner)
+            return corner.marked;
+        return (kind == HeaderKind::Column ? columns : rows).at(index).marked;
+    }
+    ITextMeasurer& GetTextMeasurer() override { return measurer; }
+    bool RunCellSizeDialog(CCellSizeData& data) override {
+        cellSizeShown.push_back(data);
+        return cellSizeAnswer ? cellSizeAnswer(data) : false;
+    }
+    bool RunFontDialog(CFontDesc& font) override {
+        fontShown.push_back(font);
+        return fontAnswer ? fontAnswer(font) : false;
+    }
+    void SetViewFont(const CFontDesc& font) override { viewFonts.push_back(font); }
 };

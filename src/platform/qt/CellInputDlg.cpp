@@ -54,8 +54,8 @@ void CSpanCountBox::stepBy(int steps) {
     bool ok = false;
     int n = text().trimmed().toInt(&ok);
     if (!ok)
-        n = 1;
-    SetNumber(std::clamp(n + steps, 1, std::max(m_maximum, 1)));
+        n = m_minimum;
+    SetNumber(std::clamp(n + steps, m_minimum, std::max(m_maximum, m_minimum)));
     selectAll();
 }
 
@@ -67,7 +67,7 @@ QAbstractSpinBox::StepEnabled CSpanCountBox::stepEnabled() const {
     StepEnabled enabled = StepNone;
     if (n < m_maximum)
         enabled |= StepUpEnabled;
-    if (n > 1)
+    if (n > m_minimum)
         enabled |= StepDownEnabled;
     return enabled;
 }

@@ -11,11 +11,14 @@ class QPlainTextEdit;
 class QPushButton;
 
 // A number box with an attached up-down control: the box takes any number of up to five
-// digits (OK checks the range), the arrows and the arrow keys step within 1 .. maximum.
+// digits (OK checks the range), the arrows and the arrow keys step within minimum .. maximum
+// (1 .. 250 unless set).
 class CSpanCountBox : public QAbstractSpinBox {
 public:
     explicit CSpanCountBox(QWidget* parent = nullptr);
 
+    void SetMinimum(int minimum) { m_minimum = minimum; }
+    int Minimum() const { return m_minimum; }
     void SetMaximum(int maximum) { m_maximum = maximum; }
     int Maximum() const { return m_maximum; }
     void SetNumber(int n);
@@ -26,6 +29,7 @@ protected:
     QValidator::State validate(QString& input, int& pos) const override;
 
 private:
+    int m_minimum = 1;
     int m_maximum = 250;
 };
 

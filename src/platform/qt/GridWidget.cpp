@@ -1,10 +1,12 @@
 #include "GridWidget.h"
 
 #include "CellInputDlg.h"
+#include "CellSizeDlg.h"
 #include "Cp932Text.h"
 #include "InPlaceEdit.h"
 #include "InputCodes.h"
 #include "MyView.h"
+#include "QtFontDialog.h"
 #include "QtMessageBox.h"
 #include "Resource.h"
 #include "TextCodec.h"
@@ -527,6 +529,7 @@ void CGridWidget::OpenInPlaceEditor(const CRect& rect, const std::string& text) 
         m_inPlace->deleteLater();
     }
     auto* edit = new CInPlaceEdit(this);
+    edit->setFont(m_editorFont);
     edit->setGeometry(ToQRect(rect));
     if (!text.empty())
         edit->setText(Cp932ToQString(text));
@@ -574,6 +577,40 @@ bool CGridWidget::RunCellInputDialog(CCellInputData& members) {
     CQtMessageBox messages(window());
     CCellInputDlg dialog(members, messages, window());
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool CGridWidget::RunCellSizeDialog(CCellSizeData& members) {
+    // The press on a header opened the dialog; its release goes to the dialog, so the button
+    // would stay down.
+    const auto release = [](CHeaderButton* b) {
+        if (b->isDown())
+            b->setDown(false);
+    };
+    release(m_corner);
+    for (int k = 0; k < MAX_CELLS; ++k) {
+        release(m_colHeaders[k]);
+        release(m_rowHeaders[k]);
+    }
+    // The range message goes over the dialog, the active window when it shows.
+    CQtMessageBox messages;
+    CCellSizeDlg dialog(members, messages, window());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool CGridWidget::RunFontDialog(CFontDesc& font) {
+    CQtMessageBox messages(window());
+    return ::RunFontDialog(font, messages, window());
+}
+
+void CGridWidget::SetViewFont(const CFontDesc& font) {
+    m_editorFont = CQtDeviceContext::MakeFont(font);
+    QFont captions = m_editorFont;
+    const int room = CGridGeometry::HEADER_HEIGHT - 6;
+    const int height = QFontMetrics(captions).height();
+    if (height > room)
+        captions.setPixelSize(std::max(1, captions.pixelSize() * room / height));
+    // The buttons have no font of their own: they take the grid's.
+    setFont(captions);
 }
 
 void CGridWidget::mouseDoubleClickEvent(QMouseEvent* e) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "QtDeviceContext.h"
+#include "QtTextMeasurer.h"
 #include "ViewHost.h"
 
 #include <QImage>
@@ -90,9 +91,6 @@ public:
     void PostHeaderDrag(int controlId);
     void PostLButtonUp();
 
-    // Set by a left press on the button; cleared by the command that used it.
-    bool IsHeaderMarked(HeaderKind kind, int index) const;
-
     // IViewHost
     CSize GetClientSize() const override;
     int GetScrollBarSize() const override;
@@ -117,6 +115,16 @@ public:
     bool CloseInPlaceEditor(std::string& text, int& endKey) override;
     void PostKeyDown(int vk) override;
     bool RunCellInputDialog(CCellInputData& members) override;
+
+    // Cell sizes and the view font. A mark is set by a left press on the button and cleared
+    // by the command that used it. The dialogs run modally.
+    bool IsHeaderMarked(HeaderKind kind, int index) const override;
+    ITextMeasurer& GetTextMeasurer() override { return m_measurer; }
+    bool RunCellSizeDialog(CCellSizeData& members) override;
+    bool RunFontDialog(CFontDesc& font) override;
+    // The header captions take the font, made small enough for the 24 pixels of a column
+    // header; the in-place editor takes it as it is.
+    void SetViewFont(const CFontDesc& font) override;
 
 protected:
     bool event(QEvent* e) override;
@@ -156,4 +164,6 @@ private:
     std::function<void(int)> m_router;
     CInPlaceEdit* m_inPlace = nullptr;
     std::function<bool(CCellInputData&)> m_cellInputRunner;
+    CQtTextMeasurer m_measurer;
+    QFont m_editorFont;
 };
