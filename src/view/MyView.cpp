@@ -108,7 +108,7 @@ void CMyView::OnDraw(IDeviceContext& dc) {
 
 namespace {
 
-enum class CommandFamily { None, Display, Selection, Text, Undo, Generate };
+enum class CommandFamily { None, Display, Selection, Text, Undo, Clipboard, Generate };
 
 // The view's command map: the family whose handlers take each command.
 CommandFamily FamilyOf(int id) {
@@ -121,9 +121,20 @@ CommandFamily FamilyOf(int id) {
     case ID_ALIGN_LEFT:
     case ID_ALIGN_CENTER:
     case ID_ALIGN_RIGHT:
+    case ID_TO_MATH:
+    case ID_TO_PLAIN:
         return CommandFamily::Text;
     case ID_EDIT_UNDO:
         return CommandFamily::Undo;
+    case ID_EDIT_CUT:
+    case ID_EDIT_COPY:
+    case ID_EDIT_PASTE:
+    case ID_EDIT_CLEAR:
+    case ID_COPY_PLAIN_CSV:
+    case ID_COPY_PLAIN_TEXT:
+    case ID_PASTE_PLAIN_CSV:
+    case ID_PASTE_PLAIN_TEXT:
+        return CommandFamily::Clipboard;
     case ID_GENERATE:
     case ID_GENERATE_OPTIONS:
         return CommandFamily::Generate;
@@ -147,6 +158,8 @@ bool CMyView::OnCommand(int id) {
         return OnTextCommand(id);
     case CommandFamily::Undo:
         return OnUndoCommand(id);
+    case CommandFamily::Clipboard:
+        return OnClipboardCommand(id);
     case CommandFamily::Generate:
         return OnGenerateCommand(id);
     case CommandFamily::None:
@@ -165,6 +178,8 @@ bool CMyView::OnUpdateCommand(int id, CCmdUI& ui) {
         return OnUpdateTextCommand(id, ui);
     case CommandFamily::Undo:
         return OnUpdateUndoCommand(id, ui);
+    case CommandFamily::Clipboard:
+        return OnUpdateClipboardCommand(id, ui);
     case CommandFamily::Generate:
         return OnUpdateGenerateCommand(id, ui);
     case CommandFamily::None:
@@ -230,15 +245,22 @@ void CMyView::RefreshRegion(int col1, int row1, int col2, int row2) {
 }
 
 void CMyView::EditRegion(const CCellRect& region, const std::function<bool()>& change) {
+    EditRegion(region, change,
+               [&] { RefreshRegion(region.left, region.top, region.right, region.bottom); });
+}
+
+void CMyView::EditRegion(const CCellRect& region, const std::function<bool()>& change,
+                         const std::function<void()>& repaint) {
     if (m_host)
         m_host->SetWaitCursor(true);
     m_undoBlock.Save(region);
+    const bool changed = change();
     if (m_host)
         m_host->SetWaitCursor(false);
-    if (change())
+    if (changed)
         m_doc.SetModifiedFlag(true);
     if (m_host)
-        RefreshRegion(region.left, region.top, region.right, region.bottom);
+        repaint();
 }
 
 void CMyView::MoveCursor(IDeviceContext& dc, int col, int row, bool incremental) {
