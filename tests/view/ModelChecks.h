@@ -29,8 +29,8 @@ struct CPlaced {
 };
 inline void PrintTo(const CPlaced& p, std::ostream* os) {
     *os << "(" << p.col << ", " << p.row << ") \"" << p.data.text << "\" span "
-        << int(p.data.colspan) << "x" << int(p.data.rowspan) << " place "
-        << int(p.data.hplace) << int(p.data.vplace);
+        << int(p.data.colspan) << "x" << int(p.data.rowspan) << " place " << int(p.data.hplace)
+        << int(p.data.vplace);
 }
 inline std::vector<CPlaced> Records(const CCellArray& cells) {
     std::vector<CPlaced> out;
