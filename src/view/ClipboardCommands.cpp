@@ -21,11 +21,13 @@ template <class Visit> void ForEachCell(const CCellRect& r, Visit&& visit) {
 // along; with lfEnds an LF alone ends one too. Returns the number of lines visited.
 template <class Visit>
 int ForEachLine(std::string_view text, bool lfEnds, int maxLines, Visit&& visit) {
-    const std::string_view ends = lfEnds ? std::string_view("\r\n") : std::string_view("\r");
+    const auto endsLine = [lfEnds](char c) { return c == '\r' || (lfEnds && c == '\n'); };
     std::size_t pos = 0;
     int lines = 0;
     while (pos < text.size() && lines < maxLines) {
-        const std::size_t end = std::min(text.find_first_of(ends, pos), text.size());
+        std::size_t end = pos;
+        while (end < text.size() && !endsLine(text[end]))
+            ++end;
         visit(text.substr(pos, end - pos), lines++);
         if (end == text.size())
             break;
@@ -207,6 +209,12 @@ std::string SelectionText(const CCellArray& cells, const CSpanMap& spans, const 
 CPlainPaste ParsePlainText(std::string_view text, TextSeparator sep, int col, int row) {
     CPlainPaste paste;
     const bool csv = sep == TextSeparator::Comma;
+    // At most one field per separator or line end and the last one, and one per cell.
+    const char separator = csv ? ',' : '\t';
+    const auto breaks = std::count_if(
+        text.begin(), text.end(), [&](char c) { return c == separator || c == '\n' || c == '\r'; });
+    paste.fields.reserve(
+        static_cast<std::size_t>(std::min<std::ptrdiff_t>(breaks + 1, CELL_COUNT)));
     const bool lfEnds = csv || text.find('\r') == std::string_view::npos;
     int widest = csv ? 1 : 0;
     const int lines =
