@@ -2,6 +2,7 @@
 
 #include "CellArray.h"
 #include "CellBlock.h"
+#include "Clipboard.h"
 #include "LineArray.h"
 #include "SpanMap.h"
 #include "TextCodec.h"
@@ -248,6 +249,19 @@ void ApplyPlainPaste(CCellArray& cells, const CSpanMap& spans, const CPlainPaste
             cells.DeleteCell(x, y);
         }
     });
+}
+
+std::string ClipboardWriteMessage(ClipboardWrite result) {
+    switch (result) {
+    case ClipboardWrite::NoMemory:
+        return kMsgClipboardNoMemory;
+    case ClipboardWrite::OpenFailed:
+        return kMsgClipboardOpenFailed;
+    case ClipboardWrite::EmptyFailed:
+        return kMsgClipboardEmptyFailed;
+    default:
+        return kMsgClipboardSetFailed;
+    }
 }
 
 std::string UnreadableCellMessage(int col, int row) {

@@ -10,6 +10,7 @@
 class CCellArray;
 class CCellBlock;
 class CSpanMap;
+enum class ClipboardWrite;
 enum class TextSeparator;
 
 // The model changes and text forms of cut, copy and paste. Like the other editing commands
@@ -78,6 +79,8 @@ inline constexpr const char* kMsgClipboardNoMemory = "メモリの確保に失�
 inline constexpr const char* kMsgClipboardOpenFailed = "クリップボードを開けませんでした。";
 inline constexpr const char* kMsgClipboardEmptyFailed = "クリップボードの初期化に失敗しました。";
 inline constexpr const char* kMsgClipboardSetFailed = "クリップボードへのコピーに失敗しました。";
+// The message of a failed write: one of the four above.
+std::string ClipboardWriteMessage(ClipboardWrite result);
 // A cell's text holds bytes that are no code page 932 character: it cannot leave as Unicode.
 std::string UnreadableCellMessage(int col, int row);
 // The clipboard's text holds a character (UTF-8) that a cell cannot hold.

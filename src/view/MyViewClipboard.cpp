@@ -154,23 +154,12 @@ void CMyView::OnCopyPlain(TextSeparator sep) {
         ShowClipboardMessage(kMsgClipboardNoMemory);
         return;
     }
-    switch (m_clipboard->SetText(text)) {
-    case ClipboardWrite::Ok:
+    const ClipboardWrite result = m_clipboard->SetText(text);
+    if (result == ClipboardWrite::Ok)
         return;
-    case ClipboardWrite::NoMemory:
-        ShowClipboardMessage(kMsgClipboardNoMemory);
+    if (result != ClipboardWrite::Unconvertible) {
+        ShowClipboardMessage(ClipboardWriteMessage(result));
         return;
-    case ClipboardWrite::OpenFailed:
-        ShowClipboardMessage(kMsgClipboardOpenFailed);
-        return;
-    case ClipboardWrite::EmptyFailed:
-        ShowClipboardMessage(kMsgClipboardEmptyFailed);
-        return;
-    case ClipboardWrite::SetFailed:
-        ShowClipboardMessage(kMsgClipboardSetFailed);
-        return;
-    case ClipboardWrite::Unconvertible:
-        break;
     }
     // Name the first cell whose text has no Unicode form.
     for (int y = sel.top; y <= sel.bottom; ++y) {
