@@ -233,7 +233,10 @@ void BM_PastePlainText(benchmark::State& state) {
         for (int c = 1; c <= MAX_CELLS; ++c) {
             if (c > 1)
                 clipboard.text += '\t';
-            clipboard.text += "p " + std::to_string(c) + " " + std::to_string(r);
+            clipboard.text += "p ";
+            clipboard.text += std::to_string(c);
+            clipboard.text += ' ';
+            clipboard.text += std::to_string(r);
         }
         clipboard.text += "\r\n";
     }
