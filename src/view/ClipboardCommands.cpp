@@ -45,6 +45,8 @@ void AddField(CPlainPaste& paste, int col, int row, std::string_view text) {
 
 // One CSV line into fields from column col; returns how many fields it counts.
 int SplitCsvLine(std::string_view line, int col, int row, CPlainPaste& paste) {
+    // Beyond one byte more than a cell holds a field is cut anyway.
+    constexpr std::size_t keep = MAX_TEXT_BYTES + 1;
     std::string field;
     bool inQuotes = false;
     int commas = 0;
@@ -54,7 +56,8 @@ int SplitCsvLine(std::string_view line, int col, int row, CPlainPaste& paste) {
             if (!inQuotes) {
                 inQuotes = true;
             } else if (i + 1 < line.size() && line[i + 1] == '"') {
-                field.push_back('"');
+                if (field.size() < keep)
+                    field.push_back('"');
                 ++i;
             } else {
                 inQuotes = false;
@@ -70,7 +73,8 @@ int SplitCsvLine(std::string_view line, int col, int row, CPlainPaste& paste) {
                 return commas;
             continue;
         }
-        field.push_back(b);
+        if (field.size() < keep)
+            field.push_back(b);
     }
     if (field.empty())
         return commas;

@@ -167,10 +167,16 @@ TEST(ParsePlainText, LoneCrKeepsTheNextLinesFirstByte) {
 
 TEST(ParsePlainText, FieldsAreCutToWhatACellHolds) {
     // 65534 bytes of "a" then a double-byte character: the character does not fit.
-    const std::string text = std::string(65534, 'a') + "\x93\xfa";
-    const CPlainPaste paste = ParsePlainText(text, TAB, 1, 1);
-    ASSERT_EQ(paste.fields.size(), 1u);
-    EXPECT_EQ(paste.fields[0].text, std::string(65534, 'a'));
+    const std::string a = std::string(65534, 'a');
+    for (const TextSeparator sep : {CSV, TAB}) {
+        SCOPED_TRACE(sep == CSV ? "csv" : "tab");
+        const std::string text =
+            a + "\x93\xfa" + std::string(100000, 'b') + (sep == CSV ? "," : "\t") + "\r\nnext";
+        const CPlainPaste paste = ParsePlainText(text, sep, 1, 1);
+        ASSERT_EQ(paste.fields.size(), 2u);
+        EXPECT_EQ(paste.fields[0].text, a);
+        EXPECT_EQ(paste.fields[1].text, "next");
+    }
 }
 
 TEST(MathConversion, WrapsAndUnwraps) {
