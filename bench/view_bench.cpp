@@ -1,6 +1,8 @@
 // Cost of the grid view's own painting logic, measured through a device context that
 // draws nothing: a full repaint of a large window, an edit's refresh, and the repaint that
-// follows opening a file (span normalisation included).
+// follows opening a file (span normalisation included); and the plain text exchange with the
+// clipboard.
+#include "Clipboard.h"
 #include "DeviceContext.h"
 #include "FileDialog.h"
 #include "FileTypeQuestion.h"
@@ -100,6 +102,17 @@ public:
     bool RunCellSizeDialog(CCellSizeData&) override { return false; }
     bool RunFontDialog(CFontDesc&) override { return false; }
     void SetViewFont(const CFontDesc&) override {}
+};
+
+// Keeps the text, as the system clipboard would.
+class CTextClipboard : public IClipboard {
+public:
+    std::string text;
+    ClipboardWrite SetText(const std::string& cp932) override {
+        text = cp932;
+        return ClipboardWrite::Ok;
+    }
+    CClipboardText GetText() override { return {CClipboardText::Ok, text, {}}; }
 };
 
 class CQuietBox : public IMessageBox {
@@ -221,6 +234,46 @@ void BM_FitWidthFullTable(benchmark::State& state) {
         s.view->OnCommand(ID_FIT_WIDTH);
 }
 BENCHMARK(BM_FitWidthFullTable)->Unit(benchmark::kMillisecond);
+
+// The plain copies of the whole table (every cell a text holding a comma, so CSV quotes each).
+void BM_CopyPlain(benchmark::State& state, int id) {
+    CSetup s;
+    CTextClipboard clipboard;
+    s.view->SetClipboard(&clipboard, &s.box);
+    s.view->MoveCursor(s.host.dc, 1, 1, false);
+    s.view->ToggleRangeMode();
+    s.view->MoveCursor(s.host.dc, MAX_CELLS, MAX_CELLS, false);
+    for (auto _ : state) {
+        s.view->OnCommand(id);
+        benchmark::DoNotOptimize(clipboard.text.data());
+    }
+    state.counters["bytes"] = static_cast<double>(clipboard.text.size());
+}
+BENCHMARK_CAPTURE(BM_CopyPlain, csv, ID_COPY_PLAIN_CSV)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CopyPlain, text, ID_COPY_PLAIN_TEXT)->Unit(benchmark::kMillisecond);
+
+// A tab-separated text of 250 x 250 fields pasted over the full table at (1, 1): undo save,
+// parse, the new records, span normalisation and the refresh.
+void BM_PastePlainText(benchmark::State& state) {
+    CSetup s;
+    CTextClipboard clipboard;
+    for (int r = 1; r <= MAX_CELLS; ++r) {
+        for (int c = 1; c <= MAX_CELLS; ++c) {
+            if (c > 1)
+                clipboard.text += '\t';
+            clipboard.text += "p ";
+            clipboard.text += std::to_string(c);
+            clipboard.text += ' ';
+            clipboard.text += std::to_string(r);
+        }
+        clipboard.text += "\r\n";
+    }
+    s.view->SetClipboard(&clipboard, &s.box);
+    s.view->MoveCursor(s.host.dc, 1, 1, false);
+    for (auto _ : state)
+        s.view->OnCommand(ID_PASTE_PLAIN_TEXT);
+}
+BENCHMARK(BM_PastePlainText)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -21,7 +21,7 @@ CMenuEntry CopyPlainMenu() {
                {Cmd("As &CSV", ID_COPY_PLAIN_CSV), Cmd("As &Text", ID_COPY_PLAIN_TEXT)});
 }
 CMenuEntry PastePlainMenu() {
-    return Pop("Paste Witho&ut Format",
+    return Pop("Paste Without &Format",
                {Cmd("As &CSV", ID_PASTE_PLAIN_CSV), Cmd("As &Text", ID_PASTE_PLAIN_TEXT)});
 }
 CMenuEntry TextProcessingMenu() {

@@ -1,14 +1,34 @@
 #pragma once
 
-#include <optional>
 #include <string>
+
+// How putting text on the clipboard ended.
+enum class ClipboardWrite {
+    Ok,
+    NoMemory,      // no room for the clipboard's copy of the text
+    OpenFailed,    // the clipboard could not be opened
+    EmptyFailed,   // it could not be emptied
+    SetFailed,     // it did not take the text
+    Unconvertible, // the text holds bytes that are no code page 932 character
+};
+
+// What the clipboard holds as text.
+struct CClipboardText {
+    enum Status {
+        Ok,
+        NoText,        // no text, or the clipboard could not be opened
+        Unconvertible, // a character that code page 932 cannot hold
+    };
+    Status status = NoText;
+    std::string text;      // Ok: code page 932 bytes
+    std::string character; // Unconvertible: the first such character (UTF-8)
+};
 
 // Plain-text clipboard. Texts are code page 932 bytes; the platform converts them.
 class IClipboard {
 public:
     virtual ~IClipboard() = default;
-    // False when the clipboard could not be written or the text could not be converted.
-    virtual bool SetText(const std::string& cp932) = 0;
-    // No value when the clipboard holds no text that code page 932 can carry.
-    virtual std::optional<std::string> GetText() = 0;
+    // Anything but Ok: the text is not on the clipboard.
+    virtual ClipboardWrite SetText(const std::string& cp932) = 0;
+    virtual CClipboardText GetText() = 0;
 };

@@ -39,6 +39,41 @@ int SetHorizontalPlacement(CCellArray& cells, const CCellRect& sel, int hplace) 
     return found;
 }
 
+bool IsMathText(const std::string& text) {
+    return !text.empty() && text.front() == '$' && text.back() == '$';
+}
+
+int ToMath(CCellArray& cells, const CCellRect& sel) {
+    int changed = 0;
+    for (int y = sel.top; y <= sel.bottom; ++y) {
+        for (int x = sel.left; x <= sel.right; ++x) {
+            CCellData* rec = cells.GetCell(x, y);
+            if (!rec || rec->text.empty() || IsMathText(rec->text) ||
+                rec->text.size() + 2 > MAX_TEXT_BYTES)
+                continue;
+            rec->text.insert(rec->text.begin(), '$');
+            rec->text.push_back('$');
+            ++changed;
+        }
+    }
+    return changed;
+}
+
+int ToPlain(CCellArray& cells, const CCellRect& sel) {
+    int changed = 0;
+    for (int y = sel.top; y <= sel.bottom; ++y) {
+        for (int x = sel.left; x <= sel.right; ++x) {
+            CCellData* rec = cells.GetCell(x, y);
+            if (!rec || !IsMathText(rec->text))
+                continue;
+            rec->text =
+                rec->text.size() <= 2 ? std::string() : rec->text.substr(1, rec->text.size() - 2);
+            ++changed;
+        }
+    }
+    return changed;
+}
+
 CUndoResult UndoLastEdit(CCellBlock& undo, CEditModel model) {
     // The present state of the region, spans that reach out of it included.
     auto current = std::make_unique<CCellBlock>();

@@ -31,6 +31,15 @@ CCellData InPlaceRecord(const std::string& text, const CCellRect& sel);
 // how many records it found.
 int SetHorizontalPlacement(CCellArray& cells, const CCellRect& sel, int hplace);
 
+// A text in math mode: not empty, its first and its last byte "$" (a lone "$" counts).
+bool IsMathText(const std::string& text);
+// Wraps the text of every record inside sel that is neither empty nor in math mode in "$"
+// and "$"; a text that would outgrow a cell stays as it is. Returns how many it changed.
+int ToMath(CCellArray& cells, const CCellRect& sel);
+// Takes the first and the last byte off every text in math mode inside sel. Returns how many
+// it changed.
+int ToPlain(CCellArray& cells, const CCellRect& sel);
+
 struct CUndoResult {
     CCellRect region;           // what changed on screen
     bool widthsChanged = false; // column widths changed: the whole view needs a new layout

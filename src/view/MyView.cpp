@@ -109,7 +109,7 @@ void CMyView::OnDraw(IDeviceContext& dc) {
 
 namespace {
 
-enum class CommandFamily { None, Display, Selection, Text, Undo, Generate, CellSize };
+enum class CommandFamily { None, Display, Selection, Text, Undo, Clipboard, Generate, CellSize };
 
 // The view's command map: the family whose handlers take each command.
 CommandFamily FamilyOf(int id) {
@@ -122,9 +122,20 @@ CommandFamily FamilyOf(int id) {
     case ID_ALIGN_LEFT:
     case ID_ALIGN_CENTER:
     case ID_ALIGN_RIGHT:
+    case ID_TO_MATH:
+    case ID_TO_PLAIN:
         return CommandFamily::Text;
     case ID_EDIT_UNDO:
         return CommandFamily::Undo;
+    case ID_EDIT_CUT:
+    case ID_EDIT_COPY:
+    case ID_EDIT_PASTE:
+    case ID_EDIT_CLEAR:
+    case ID_COPY_PLAIN_CSV:
+    case ID_COPY_PLAIN_TEXT:
+    case ID_PASTE_PLAIN_CSV:
+    case ID_PASTE_PLAIN_TEXT:
+        return CommandFamily::Clipboard;
     case ID_GENERATE:
     case ID_GENERATE_OPTIONS:
         return CommandFamily::Generate;
@@ -157,6 +168,8 @@ bool CMyView::OnCommand(int id) {
         return OnTextCommand(id);
     case CommandFamily::Undo:
         return OnUndoCommand(id);
+    case CommandFamily::Clipboard:
+        return OnClipboardCommand(id);
     case CommandFamily::Generate:
         return OnGenerateCommand(id);
     case CommandFamily::CellSize:
@@ -177,6 +190,8 @@ bool CMyView::OnUpdateCommand(int id, CCmdUI& ui) {
         return OnUpdateTextCommand(id, ui);
     case CommandFamily::Undo:
         return OnUpdateUndoCommand(id, ui);
+    case CommandFamily::Clipboard:
+        return OnUpdateClipboardCommand(id, ui);
     case CommandFamily::Generate:
         return OnUpdateGenerateCommand(id, ui);
     case CommandFamily::CellSize:
@@ -252,11 +267,22 @@ void CMyView::SaveForUndo(const CCellRect& region) {
 }
 
 void CMyView::EditRegion(const CCellRect& region, const std::function<bool()>& change) {
-    SaveForUndo(region);
-    if (change())
+    EditRegion(region, change,
+               [&] { RefreshRegion(region.left, region.top, region.right, region.bottom); });
+}
+
+void CMyView::EditRegion(const CCellRect& region, const std::function<bool()>& change,
+                         const std::function<void()>& repaint) {
+    if (m_host)
+        m_host->SetWaitCursor(true);
+    m_undoBlock.Save(region);
+    const bool changed = change();
+    if (m_host)
+        m_host->SetWaitCursor(false);
+    if (changed)
         m_doc.SetModifiedFlag(true);
     if (m_host)
-        RefreshRegion(region.left, region.top, region.right, region.bottom);
+        repaint();
 }
 
 void CMyView::MoveCursor(IDeviceContext& dc, int col, int row, bool incremental) {

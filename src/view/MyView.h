@@ -19,6 +19,9 @@ class CMyDoc;
 class CCellArray;
 class CLineArray;
 class CCellSize;
+class IClipboard;
+class IMessageBox;
+enum class TextSeparator;
 
 // The grid view: the coordinator of the grid's parts and the controller of its input. It turns
 // window events and commands into changes of the selection, the scroll position and the model,
@@ -64,9 +67,6 @@ public:
     void ToggleRangeMode();
     // Ctrl+P and the menu key: the context menu at (15, 15) from the client corner.
     void ShowContextMenuAtCorner();
-    // The Delete key after OnKeyDown switched range mode off: nothing more yet (deleting the
-    // cells of the selection comes with the clipboard commands).
-    void DeleteKey();
 
     // Mouse (MyViewMouse.cpp).
     void OnLButtonDown(int x, int y, int flags);
@@ -106,9 +106,29 @@ public:
     void OnCellInput();
     // ID_ALIGN_LEFT, ID_ALIGN_CENTER, ID_ALIGN_RIGHT: hplace 0, 1, 2.
     void OnAlign(int hplace);
+    // ID_TO_MATH, ID_TO_PLAIN: the selection's texts into math mode ("$" around) or out.
+    void OnMathConversion(bool toMath);
 
     // Undo (MyViewUndo.cpp).
     void OnEditUndo();
+
+    // Cut, copy, paste and the plain text exchange (MyViewClipboard.cpp).
+    // The system clipboard and where its failures are shown; without them the plain text
+    // commands do nothing.
+    void SetClipboard(IClipboard* clipboard, IMessageBox* messageBox) {
+        m_clipboard = clipboard;
+        m_clipboardMessages = messageBox;
+    }
+    void OnEditCut();
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnEditClear();
+    // The Delete key after OnKeyDown switched range mode off: the texts and spans of the
+    // selection go, its lines stay.
+    void DeleteKey();
+    // ID_COPY_PLAIN_CSV, ID_COPY_PLAIN_TEXT, ID_PASTE_PLAIN_CSV, ID_PASTE_PLAIN_TEXT.
+    void OnCopyPlain(TextSeparator sep);
+    void OnPastePlain(TextSeparator sep);
 
     // Generation (MyViewGenerate.cpp): ID_GENERATE and ID_GENERATE_OPTIONS.
     void SetGenerateServices(const CGenerateServices& services) {
@@ -186,15 +206,20 @@ private:
     bool OnUpdateTextCommand(int id, CCmdUI& ui);
     bool OnUndoCommand(int id);
     bool OnUpdateUndoCommand(int id, CCmdUI& ui);
+    bool OnClipboardCommand(int id);
+    bool OnUpdateClipboardCommand(int id, CCmdUI& ui);
     bool OnGenerateCommand(int id);
     bool OnUpdateGenerateCommand(int id, CCmdUI& ui);
     bool OnCellSizeCommand(int id);
     bool OnUpdateCellSizeCommand(int id, CCmdUI& ui);
 
     // The editing frame: region (the normalised selection or what the command derives from
-    // it) is saved into the undo block with the busy cursor shown; change alters the model and
-    // says whether it did; then the document is marked modified and region refreshed.
+    // it) is saved into the undo block and change alters the model and says whether it did,
+    // with the busy cursor shown; then the document is marked modified and region refreshed.
     void EditRegion(const CCellRect& region, const std::function<bool()>& change);
+    // The same with the command's own repaint (run only with a window) instead of the refresh.
+    void EditRegion(const CCellRect& region, const std::function<bool()>& change,
+                    const std::function<void()>& repaint);
     // Saves region into the undo block with the busy cursor shown.
     void SaveForUndo(const CCellRect& region);
 
@@ -242,6 +267,10 @@ private:
     void HideHighlightBeforeLayout();
     // Automatic row height goes off when the row height is no longer the automatic one.
     void DropAutoHeightIfOverridden();
+    // Pastes block, attached to the model, with its top-left cell at the selection's top-left
+    // cell through the editing frame, making room for its spans; the block stays as it is.
+    void PasteBlockAtSelection(CCellBlock& block);
+    void ShowClipboardMessage(const std::string& text);
 
     CMyDoc& m_doc;
     IViewHost* m_host = nullptr;
@@ -259,6 +288,8 @@ private:
     CCellBlock m_clipBlock;
     // The text input dialog's members; they keep their values from one use to the next.
     CCellInputData m_cellInput;
+    IClipboard* m_clipboard = nullptr;
+    IMessageBox* m_clipboardMessages = nullptr;
 
     bool m_initialized = false;
     bool m_blocksBound = false;

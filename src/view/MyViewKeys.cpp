@@ -147,6 +147,3 @@ void CMyView::ShowContextMenuAtCorner() {
     if (m_host)
         m_host->ShowContextMenu({15, 15});
 }
-
-// Empty: deleting the cells of the selection comes with the clipboard commands.
-void CMyView::DeleteKey() {}

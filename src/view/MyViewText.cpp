@@ -1,5 +1,5 @@
 // Text entry and horizontal placement of the grid view: the in-place editor, the double-click,
-// the text input dialog and the alignment commands.
+// the text input dialog, the alignment commands and the math mode conversions.
 #include "CellArray.h"
 #include "EditCommands.h"
 #include "InputCodes.h"
@@ -29,6 +29,10 @@ bool CMyView::OnTextCommand(int id) {
     case ID_ALIGN_RIGHT:
         OnAlign(id - ID_ALIGN_LEFT);
         return true;
+    case ID_TO_MATH:
+    case ID_TO_PLAIN:
+        OnMathConversion(id == ID_TO_MATH);
+        return true;
     default:
         return false;
     }
@@ -40,6 +44,8 @@ bool CMyView::OnUpdateTextCommand(int id, CCmdUI& ui) {
     case ID_ALIGN_LEFT:
     case ID_ALIGN_CENTER:
     case ID_ALIGN_RIGHT:
+    case ID_TO_MATH:
+    case ID_TO_PLAIN:
         ui.enabled = true;
         return true;
     default:
@@ -136,4 +142,22 @@ void CMyView::OnAlign(int hplace) {
     EndInPlaceEditor();
     const CCellRect sel = m_selection.Normalized();
     EditRegion(sel, [&] { return SetHorizontalPlacement(*m_cells, sel, hplace) > 0; });
+}
+
+void CMyView::OnMathConversion(bool toMath) {
+    EndInPlaceEditor();
+    const CCellRect sel = m_selection.Normalized();
+    // Only texts change, so the selection is what undo needs; a span whose origin is selected
+    // shows its text beyond it.
+    const CCellRect shown = SpanHull(*m_cells, m_spanMap, sel);
+    EditRegion(
+        sel,
+        [&] {
+            if (toMath)
+                ToMath(*m_cells, sel);
+            else
+                ToPlain(*m_cells, sel);
+            return true;
+        },
+        [&] { RefreshRegion(shown.left, shown.top, shown.right, shown.bottom); });
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <set>
 #include <string>
@@ -139,3 +140,28 @@ TEST(UiResources, EveryMenuAndToolbarCommandHasAPromptAndATooltip) {
 }
 
 } // namespace
+
+// A letter two items of one menu share only moves between them; neither runs.
+TEST(UiResources, EditAndContextMenuMnemonicsAreDistinct) {
+    struct Level {
+        std::string name;
+        const std::vector<CMenuEntry>* entries;
+    };
+    std::vector<Level> levels = {{"Edit", &FindMenu("&Edit")->children},
+                                 {"context", &ContextMenu()}};
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        const Level level = levels[i];
+        SCOPED_TRACE(level.name);
+        std::map<char, std::string> taken;
+        for (const CMenuEntry& e : *level.entries) {
+            if (e.kind == CMenuEntry::Popup)
+                levels.push_back({level.name + " > " + e.text, &e.children});
+            const std::size_t amp = e.text.find('&');
+            if (e.kind == CMenuEntry::Separator || amp == std::string::npos)
+                continue;
+            const char key = static_cast<char>(std::tolower(e.text[amp + 1]));
+            const auto [it, fresh] = taken.emplace(key, e.text);
+            EXPECT_TRUE(fresh) << e.text << " and " << it->second;
+        }
+    }
+}

@@ -79,18 +79,34 @@ public:
     }
 };
 
+// Clipboard that keeps the text it was given or that a test put there as another program
+// would; a scripted write result plays a failure, refused a character it could not convert.
 class CFakeClipboard : public IClipboard {
 public:
-    std::optional<std::string> text;
-    bool failWrites = false;
+    std::optional<std::string> text; // code page 932
+    std::optional<std::string> refused;
+    ClipboardWrite writeResult = ClipboardWrite::Ok;
+    int writes = 0;
 
-    bool SetText(const std::string& cp932) override {
-        if (failWrites)
-            return false;
-        text = cp932;
-        return true;
+    ClipboardWrite SetText(const std::string& cp932) override {
+        ++writes;
+        if (writeResult == ClipboardWrite::Ok) {
+            text = cp932;
+            refused.reset();
+        }
+        return writeResult;
     }
-    std::optional<std::string> GetText() override { return text; }
+    CClipboardText GetText() override {
+        CClipboardText read;
+        if (refused) {
+            read.status = CClipboardText::Unconvertible;
+            read.character = *refused;
+        } else if (text) {
+            read.status = CClipboardText::Ok;
+            read.text = *text;
+        }
+        return read;
+    }
 };
 
 class CFakeProfileStore : public IProfileStore {

@@ -67,17 +67,22 @@ private slots:
 
     void clipboardConvertsAndRefuses() {
         CQtClipboard clipboard;
-        QVERIFY(clipboard.SetText("a,\x95\x5c\r\n")); // "a,表"
+        QCOMPARE(clipboard.SetText("a,\x95\x5c\r\n"), ClipboardWrite::Ok); // "a,表"
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("a,表\r\n"));
-        QCOMPARE(clipboard.GetText(), std::optional<std::string>("a,\x95\x5c\r\n"));
+        CClipboardText read = clipboard.GetText();
+        QCOMPARE(read.status, CClipboardText::Ok);
+        QCOMPARE(read.text, std::string("a,\x95\x5c\r\n"));
 
-        QVERIFY2(!clipboard.SetText("\x95"), "cut character");
+        QCOMPARE(clipboard.SetText("\x95"), ClipboardWrite::Unconvertible); // cut character
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("a,表\r\n"));
 
-        QGuiApplication::clipboard()->setText(QStringLiteral("smile \U0001F600"));
-        QVERIFY(!clipboard.GetText().has_value());
+        QGuiApplication::clipboard()->setText(QStringLiteral("smile \U0001F600 \u00E9"));
+        read = clipboard.GetText();
+        QCOMPARE(read.status, CClipboardText::Unconvertible);
+        QCOMPARE(QString::fromStdString(read.character), QStringLiteral("\U0001F600"));
+        QVERIFY(read.text.empty());
         QGuiApplication::clipboard()->clear();
-        QVERIFY(!clipboard.GetText().has_value());
+        QCOMPARE(clipboard.GetText().status, CClipboardText::NoText);
     }
 
     void fileDialogAddsTheDefaultExtensionAndCancels() {

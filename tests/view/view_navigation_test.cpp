@@ -222,11 +222,13 @@ TEST_F(NavigationTest, ShiftKeyRangeCommandAndDeleteKey) {
     Key(VK_DOWN, true);
     Key(VK_DOWN, true);
     EXPECT_EQ(State(), (Cells{3, 3, 3, 5}));
-    // Delete ends range mode through the flag only: the selection stays until the next move.
+    // Delete ends range mode, deletes the selected cells, and the refresh of what it deleted
+    // then collapses the selection to the cursor cell.
     Key(VK_DELETE);
     EXPECT_FALSE(Sel().RangeMode());
-    EXPECT_EQ(State(), (Cells{3, 3, 3, 5}));
-    EXPECT_TRUE(Inverted(3, 4));
+    EXPECT_EQ(State(), (Cells{3, 5, 3, 5}));
+    EXPECT_TRUE(Inverted(3, 5));
+    EXPECT_FALSE(Inverted(3, 4));
 
     // The command switches range mode on at the cursor, and off collapsing to it.
     Key(VK_DOWN);

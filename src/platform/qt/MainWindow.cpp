@@ -4,6 +4,7 @@
 #include "GridWidget.h"
 #include "HelpDialog.h"
 #include "Icons.h"
+#include "QtClipboard.h"
 #include "QtGenerateDialogs.h"
 #include "Resource.h"
 #include "SplashWindow.h"
@@ -30,6 +31,12 @@ void OnFileAccess() {
         CSplashWnd::PreTranslateAppMessage(QEvent::KeyPress);
 }
 
+// The system clipboard of the cut, copy and paste commands; it keeps no state of its own.
+IClipboard& SystemClipboard() {
+    static CQtClipboard clipboard;
+    return clipboard;
+}
+
 } // namespace
 
 CMainFrame::CMainFrame(IMessageBox& messageBox, IFileDialog& fileDialog,
@@ -48,6 +55,7 @@ CMainFrame::CMainFrame(IMessageBox& messageBox, IFileDialog& fileDialog,
     CreateAppCommands();
     // The generate commands' dialogs; a child object, so it outlives the view's last use.
     m_view.SetGenerateServices((new CQtGenerateDialogs(messageBox, fileDialog, this))->Services());
+    m_view.SetClipboard(&SystemClipboard(), &messageBox);
 
     m_doc.onTitleChanged = [this] { UpdateTitle(); };
     m_doc.onUpdateAllViews = [this] {

@@ -123,7 +123,7 @@ void CSourcePreviewDlg::OnCopy() {
     m_edit->selectAll();
     m_edit->ensureCursorVisible();
     if (const std::optional<std::string> text = EditedText()) {
-        if (!m_clipboard.SetText(*text))
+        if (m_clipboard.SetText(*text) != ClipboardWrite::Ok)
             m_messages.Show(kMsgClipboardFailed, MsgIcon::Exclamation);
     }
     m_edit->moveCursor(QTextCursor::Start);
