@@ -108,7 +108,7 @@ void CMyView::OnDraw(IDeviceContext& dc) {
 
 namespace {
 
-enum class CommandFamily { None, Display, Selection, Text, Undo, Generate };
+enum class CommandFamily { None, Display, Selection, Text, Undo, Generate, Border };
 
 // The view's command map: the family whose handlers take each command.
 CommandFamily FamilyOf(int id) {
@@ -127,6 +127,21 @@ CommandFamily FamilyOf(int id) {
     case ID_GENERATE:
     case ID_GENERATE_OPTIONS:
         return CommandFamily::Generate;
+    case ID_LINE_SINGLE_FRAME:
+    case ID_LINE_DOUBLE_FRAME:
+    case ID_LINE_SINGLE_LEFT:
+    case ID_LINE_DOUBLE_LEFT:
+    case ID_LINE_SINGLE_RIGHT:
+    case ID_LINE_DOUBLE_RIGHT:
+    case ID_LINE_SINGLE_TOP:
+    case ID_LINE_DOUBLE_TOP:
+    case ID_LINE_SINGLE_BOTTOM:
+    case ID_LINE_DOUBLE_BOTTOM:
+    case ID_LINE_GRID:
+    case ID_LINE_CLEAR:
+    case ID_LINE_PALETTE:
+    case ID_LINE_TEMPLATE:
+        return CommandFamily::Border;
     default:
         return CommandFamily::None;
     }
@@ -149,6 +164,8 @@ bool CMyView::OnCommand(int id) {
         return OnUndoCommand(id);
     case CommandFamily::Generate:
         return OnGenerateCommand(id);
+    case CommandFamily::Border:
+        return OnBorderCommand(id);
     case CommandFamily::None:
         break;
     }
@@ -167,6 +184,8 @@ bool CMyView::OnUpdateCommand(int id, CCmdUI& ui) {
         return OnUpdateUndoCommand(id, ui);
     case CommandFamily::Generate:
         return OnUpdateGenerateCommand(id, ui);
+    case CommandFamily::Border:
+        return OnUpdateBorderCommand(id, ui);
     case CommandFamily::None:
         break;
     }
@@ -239,6 +258,8 @@ void CMyView::EditRegion(const CCellRect& region, const std::function<bool()>& c
         m_doc.SetModifiedFlag(true);
     if (m_host)
         RefreshRegion(region.left, region.top, region.right, region.bottom);
+    else
+        NormalizeSpans(); // as RefreshRegion does first
 }
 
 void CMyView::MoveCursor(IDeviceContext& dc, int col, int row, bool incremental) {
