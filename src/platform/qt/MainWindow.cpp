@@ -4,6 +4,7 @@
 #include "GridWidget.h"
 #include "HelpDialog.h"
 #include "Icons.h"
+#include "LinePaletteDlg.h"
 #include "QtGenerateDialogs.h"
 #include "Resource.h"
 #include "SplashWindow.h"
@@ -48,6 +49,20 @@ CMainFrame::CMainFrame(IMessageBox& messageBox, IFileDialog& fileDialog,
     CreateAppCommands();
     // The generate commands' dialogs; a child object, so it outlives the view's last use.
     m_view.SetGenerateServices((new CQtGenerateDialogs(messageBox, fileDialog, this))->Services());
+    // The border palette: a tool window of this window; its buttons' commands take the
+    // menu's way, Ctrl+F in it comes back to the grid.
+    auto* palettes = new CQtLinePaletteFactory(
+        this,
+        [this](int id) {
+            QMetaObject::invokeMethod(
+                this, [this, id] { RunCommand(id); }, Qt::QueuedConnection);
+        },
+        [this] {
+            activateWindow();
+            if (m_grid)
+                m_grid->setFocus(Qt::OtherFocusReason);
+        });
+    m_view.SetLinePaletteServices({palettes, &messageBox});
 
     m_doc.onTitleChanged = [this] { UpdateTitle(); };
     m_doc.onUpdateAllViews = [this] {
