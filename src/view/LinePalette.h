@@ -20,7 +20,7 @@ public:
     // radio buttons: when a picture button was clicked or Enter pressed, not when a radio
     // button changed.
     virtual int InputMethod() const = 0;
-    // Screen position of the window's top-left corner, its frame included.
+    // Screen position of the window's top-left corner, as Move takes it.
     virtual CPoint Position() const = 0;
     // Moves the window there, keeping its size.
     virtual void Move(CPoint screen) = 0;

@@ -180,7 +180,8 @@ private slots:
 
     void closedWithItsButtonReopensInPlaceWithInsert() {
         OpenPalette();
-        Palette()->move(300, 220);
+        Palette()->move(300, 220); // as the user drags it
+        const QPoint at = Palette()->geometry().topLeft();
         QTest::mouseClick(Radio(1), Qt::LeftButton); // 覆寫
         QTest::mouseClick(Palette()->Button("KLINE"), Qt::LeftButton);
         QTRY_COMPARE(H().GetLine(1, 1), LINE_SINGLE);
@@ -189,18 +190,28 @@ private slots:
         QTest::mouseClick(Palette()->CloseButton(), Qt::LeftButton);
         QTRY_VERIFY(Palette() == nullptr);
         QVERIFY(!m_frame->Action(ID_LINE_PALETTE)->isChecked());
-        QCOMPARE(m_frame->View().LinePalettePosition(), (CPoint{300, 220}));
+        QCOMPARE(m_frame->View().LinePalettePosition(), (CPoint{at.x(), at.y()}));
 
         OpenPalette();
-        QCOMPARE(Palette()->pos(), QPoint(300, 220));
+        QCOMPARE(Palette()->geometry().topLeft(), at);
         QVERIFY(Radio(0)->isChecked());
         QCOMPARE(Palette()->InputMethod(), 0);
 
         // Esc closes it the same way.
         Palette()->move(320, 240);
+        const QPoint next = Palette()->geometry().topLeft();
         QTest::keyClick(Palette()->Button("WOLINE"), Qt::Key_Escape);
         QTRY_VERIFY(Palette() == nullptr);
-        QCOMPARE(m_frame->View().LinePalettePosition(), (CPoint{320, 240}));
+        QCOMPARE(m_frame->View().LinePalettePosition(), (CPoint{next.x(), next.y()}));
+    }
+
+    void closingTheMainWindowClosesThePalette() {
+        OpenPalette();
+        Palette()->move(420, 310);
+        const QPoint at = Palette()->geometry().topLeft();
+        QVERIFY(m_frame->close());
+        QVERIFY(Palette() == nullptr);
+        QCOMPARE(m_frame->View().LinePalettePosition(), (CPoint{at.x(), at.y()}));
     }
 
     void ctrlFGoesToThePaletteAndBack() {

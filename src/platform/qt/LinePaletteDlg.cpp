@@ -178,7 +178,9 @@ void CLineButton::paintEvent(QPaintEvent*) {
 
 CLinePaletteDlg::CLinePaletteDlg(QWidget* owner, std::function<void(int)> post,
                                  std::function<void()> toGrid)
-    : QDialog(owner, Qt::Tool), m_post(std::move(post)), m_toGrid(std::move(toGrid)) {
+    : QDialog(owner,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_post(std::move(post)), m_toGrid(std::move(toGrid)) {
     setWindowTitle(QStringLiteral("框線"));
 
     auto* style = new QGroupBox(QStringLiteral("樣式"), this);
@@ -256,6 +258,11 @@ void CLinePaletteDlg::reject() {
 }
 
 void CLinePaletteDlg::closeEvent(QCloseEvent* e) {
+    // A close the program asks for (quitting closes every window) goes through.
+    if (!e->spontaneous()) {
+        e->accept();
+        return;
+    }
     e->ignore();
     m_post(ID_LINE_PALETTE);
 }
@@ -277,15 +284,19 @@ public:
     }
 
     int InputMethod() const override { return m_dialog ? m_dialog->InputMethod() : LINE_INSERT; }
+    // The client area's corner: a window's frame is known only once the window manager has
+    // framed it, so a position with the frame would not come back the same before the show.
     CPoint Position() const override {
         if (!m_dialog)
             return {};
-        const QPoint p = m_dialog->pos();
+        const QPoint p = m_dialog->geometry().topLeft();
         return {p.x(), p.y()};
     }
     void Move(CPoint screen) override {
-        if (m_dialog)
-            m_dialog->move(screen.x, screen.y);
+        if (!m_dialog)
+            return;
+        m_dialog->adjustSize();
+        m_dialog->setGeometry(QRect(QPoint(screen.x, screen.y), m_dialog->size()));
     }
     void Show() override {
         if (!m_dialog)

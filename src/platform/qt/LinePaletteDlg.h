@@ -60,7 +60,7 @@ public:
 protected:
     // Enter runs the focused picture button's command; Ctrl+F goes back to the grid.
     void keyPressEvent(QKeyEvent* e) override;
-    // Esc, and the window's own close button: the view closes the palette.
+    // Esc, and the close button of the window's frame: the view closes the palette.
     void reject() override;
     void closeEvent(QCloseEvent* e) override;
 

@@ -290,6 +290,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    // The window goes for good, the palette with it (its place remembered); a palette left
+    // open would refuse the close of every window that quitting the program asks for.
+    m_view.OnDestroy();
     emit closeAccepted();
 }
 
