@@ -275,6 +275,25 @@ void BM_PastePlainText(benchmark::State& state) {
 }
 BENCHMARK(BM_PastePlainText)->Unit(benchmark::kMillisecond);
 
+// A line command over the whole table of the full setup: the undo save of all 250 x 250
+// cells, the lines, span normalisation; no painting (the view has no window then).
+void BM_LineCommandFullTable(benchmark::State& state) {
+    CSetup s;
+    s.view->ToggleRangeMode();
+    s.view->MoveCursor(s.host.dc, MAX_CELLS, MAX_CELLS, true);
+    s.view->SetHost(nullptr);
+    if (s.view->Selection().Normalized() != CCellRect{1, 1, MAX_CELLS, MAX_CELLS})
+        state.SkipWithError("the selection is not the whole table");
+    const int id = static_cast<int>(state.range(0));
+    for (auto _ : state)
+        s.view->OnCommand(id);
+    state.SetLabel(id == ID_LINE_GRID ? "ID_LINE_GRID" : "ID_LINE_CLEAR");
+}
+BENCHMARK(BM_LineCommandFullTable)
+    ->Arg(ID_LINE_GRID)
+    ->Arg(ID_LINE_CLEAR)
+    ->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

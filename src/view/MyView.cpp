@@ -109,7 +109,9 @@ void CMyView::OnDraw(IDeviceContext& dc) {
 
 namespace {
 
-enum class CommandFamily { None, Display, Selection, Text, Undo, Clipboard, Generate, CellSize };
+enum class CommandFamily {
+    None, Display, Selection, Text, Undo, Clipboard, Generate, CellSize, Border
+};
 
 // The view's command map: the family whose handlers take each command.
 CommandFamily FamilyOf(int id) {
@@ -148,6 +150,21 @@ CommandFamily FamilyOf(int id) {
     case IDC_COLUMN_HEADER:
     case IDC_ROW_HEADER:
         return CommandFamily::CellSize;
+    case ID_LINE_SINGLE_FRAME:
+    case ID_LINE_DOUBLE_FRAME:
+    case ID_LINE_SINGLE_LEFT:
+    case ID_LINE_DOUBLE_LEFT:
+    case ID_LINE_SINGLE_RIGHT:
+    case ID_LINE_DOUBLE_RIGHT:
+    case ID_LINE_SINGLE_TOP:
+    case ID_LINE_DOUBLE_TOP:
+    case ID_LINE_SINGLE_BOTTOM:
+    case ID_LINE_DOUBLE_BOTTOM:
+    case ID_LINE_GRID:
+    case ID_LINE_CLEAR:
+    case ID_LINE_PALETTE:
+    case ID_LINE_TEMPLATE:
+        return CommandFamily::Border;
     default:
         return CommandFamily::None;
     }
@@ -174,6 +191,8 @@ bool CMyView::OnCommand(int id) {
         return OnGenerateCommand(id);
     case CommandFamily::CellSize:
         return OnCellSizeCommand(id);
+    case CommandFamily::Border:
+        return OnBorderCommand(id);
     case CommandFamily::None:
         break;
     }
@@ -196,6 +215,8 @@ bool CMyView::OnUpdateCommand(int id, CCmdUI& ui) {
         return OnUpdateGenerateCommand(id, ui);
     case CommandFamily::CellSize:
         return OnUpdateCellSizeCommand(id, ui);
+    case CommandFamily::Border:
+        return OnUpdateBorderCommand(id, ui);
     case CommandFamily::None:
         break;
     }
@@ -283,6 +304,8 @@ void CMyView::EditRegion(const CCellRect& region, const std::function<bool()>& c
         m_doc.SetModifiedFlag(true);
     if (m_host)
         repaint();
+    else
+        NormalizeSpans(); // as RefreshRegion does first
 }
 
 void CMyView::MoveCursor(IDeviceContext& dc, int col, int row, bool incremental) {

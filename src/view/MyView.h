@@ -8,11 +8,13 @@
 #include "GridGeometry.h"
 #include "GridRenderer.h"
 #include "GridSelection.h"
+#include "LinePalette.h"
 #include "ModelTypes.h"
 #include "SpanMap.h"
 #include "ViewHost.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 class CMyDoc;
@@ -163,6 +165,27 @@ public:
     const CFontDesc& ViewFont() const { return m_renderer.Font(); }
     void SetViewFont(const CFontDesc& font);
 
+    // Ruled lines and the border palette (MyViewBorders.cpp).
+    void SetLinePaletteServices(const CLinePaletteServices& services) {
+        m_paletteServices = services;
+    }
+    // A line command (IsLineCommand) over the normalised selection, with the input method of
+    // the open palette, insert while it is closed.
+    void OnLineCommand(int id);
+    // ID_LINE_PALETTE: opens the palette where it was last, or closes it.
+    void OnLinePalette();
+    // The open palette; null while it is closed.
+    ILinePalette* LinePalette() const { return m_linePalette.get(); }
+    // Where the palette opens next (screen, its window's top-left); (0, 0) leaves the place
+    // to the window system.
+    CPoint LinePalettePosition() const { return {m_paletteX, m_paletteY}; }
+    void SetLinePalettePosition(CPoint screen) {
+        m_paletteX = screen.x;
+        m_paletteY = screen.y;
+    }
+    // The view's window goes: the palette closes, its position remembered.
+    void OnDestroy();
+
     // Services of the editing commands (MyView.cpp).
     // Moves the cursor to (col, row), clamped to the table, scrolls it into view and redraws
     // the selection; incremental draws only what changed when range mode extends it.
@@ -212,6 +235,8 @@ private:
     bool OnUpdateGenerateCommand(int id, CCmdUI& ui);
     bool OnCellSizeCommand(int id);
     bool OnUpdateCellSizeCommand(int id, CCmdUI& ui);
+    bool OnBorderCommand(int id);
+    bool OnUpdateBorderCommand(int id, CCmdUI& ui);
 
     // The editing frame: region (the normalised selection or what the command derives from
     // it) is saved into the undo block and change alters the model and says whether it did,
@@ -250,6 +275,7 @@ private:
     // The cursor key rule: Shift extends the selection, otherwise it collapses first.
     void CursorKey(bool shift, int col, int row);
     void CycleLine(int key, int singleId, int doubleId);
+    void CloseLinePalette();
 
     void OpenInPlaceEditor(const std::string& text);
 
@@ -302,4 +328,11 @@ private:
     // Keyboard line cycling (Ctrl+arrow): the last key and how often it was pressed.
     int m_lastCycleKey = 0;
     int m_cycleCount = 1;
+    // The border palette while it is open, where it opens next, and the input method of the
+    // line command that runs.
+    CLinePaletteServices m_paletteServices;
+    std::unique_ptr<ILinePalette> m_linePalette;
+    int m_paletteX = 0;
+    int m_paletteY = 0;
+    int m_lineInputMode = 0;
 };

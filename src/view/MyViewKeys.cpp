@@ -39,6 +39,7 @@ void CMyView::CursorKey(bool shift, int col, int row) {
 }
 
 // Each press of the same Ctrl+arrow goes single, double, none; another key starts at single.
+// Ctrl+Tab comes as VK_RIGHT and Ctrl+Enter as VK_DOWN: the same key for the cycle.
 void CMyView::CycleLine(int key, int singleId, int doubleId) {
     if (key == m_lastCycleKey) {
         if (++m_cycleCount > 2)
@@ -71,7 +72,7 @@ bool CMyView::OnKeyDown(int vk, bool shift, bool ctrl) {
     case VK_RIGHT:
     case VK_TAB:
         if (ctrl)
-            CycleLine(vk, ID_LINE_SINGLE_RIGHT, ID_LINE_DOUBLE_RIGHT);
+            CycleLine(VK_RIGHT, ID_LINE_SINGLE_RIGHT, ID_LINE_DOUBLE_RIGHT);
         else
             CursorKey(shift, col + 1, row);
         return true;
@@ -84,7 +85,7 @@ bool CMyView::OnKeyDown(int vk, bool shift, bool ctrl) {
     case VK_DOWN:
     case VK_RETURN:
         if (ctrl)
-            CycleLine(vk, ID_LINE_SINGLE_BOTTOM, ID_LINE_DOUBLE_BOTTOM);
+            CycleLine(VK_DOWN, ID_LINE_SINGLE_BOTTOM, ID_LINE_DOUBLE_BOTTOM);
         else
             CursorKey(shift, col, row + 1);
         return true;
@@ -123,7 +124,10 @@ bool CMyView::OnKeyDown(int vk, bool shift, bool ctrl) {
     case 'F':
         if (!ctrl)
             return false;
-        m_host->PostCommand(ID_LINE_PALETTE);
+        if (m_linePalette)
+            m_linePalette->Focus();
+        else
+            m_host->PostCommand(ID_LINE_PALETTE);
         return true;
     case 'H':
     case 'J':

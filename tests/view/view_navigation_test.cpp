@@ -193,17 +193,19 @@ TEST_F(NavigationTest, CtrlArrowsCycleSingleDoubleAndClear) {
     Key(VK_DOWN, false, true);
     Key(VK_DOWN, false, true);
     Key(VK_DOWN, false, true);
-    Key(VK_RETURN, false, true); // another key starts again at single
-    Key(VK_LEFT, false, true);
+    Key(VK_RETURN, false, true); // Ctrl+Enter is Ctrl+Down: the cycle goes on
+    Key(VK_LEFT, false, true);   // another key starts again at single
     Key(VK_LEFT, false, true);
     Key(VK_UP, false, true);
     Key(VK_RIGHT, false, true);
+    Key(VK_TAB, false, true); // Ctrl+Tab is Ctrl+Right
     Key(VK_TAB, false, true);
+    Key(VK_DOWN, false, true);
     EXPECT_EQ(m_host.posted,
               (std::vector<int>{ID_LINE_SINGLE_BOTTOM, ID_LINE_DOUBLE_BOTTOM, ID_LINE_CLEAR,
-                                ID_LINE_SINGLE_BOTTOM, ID_LINE_SINGLE_BOTTOM, ID_LINE_SINGLE_LEFT,
+                                ID_LINE_SINGLE_BOTTOM, ID_LINE_DOUBLE_BOTTOM, ID_LINE_SINGLE_LEFT,
                                 ID_LINE_DOUBLE_LEFT, ID_LINE_SINGLE_TOP, ID_LINE_SINGLE_RIGHT,
-                                ID_LINE_SINGLE_RIGHT}));
+                                ID_LINE_DOUBLE_RIGHT, ID_LINE_CLEAR, ID_LINE_SINGLE_BOTTOM}));
     // The cursor did not move.
     EXPECT_EQ(State(), (Cells{1, 1, 1, 1}));
 }

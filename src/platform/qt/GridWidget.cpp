@@ -231,6 +231,7 @@ CGridWidget::~CGridWidget() {
         m_inPlace->m_endKey = VK_ESCAPE;
         m_view.EndInPlaceEditor();
     }
+    m_view.OnDestroy();
     m_dc.End();
     if (m_view.GetHost() == this)
         m_view.SetHost(nullptr);

@@ -5,6 +5,7 @@
 #include "HelpDialog.h"
 #include "Icons.h"
 #include "QtClipboard.h"
+#include "LinePaletteDlg.h"
 #include "QtGenerateDialogs.h"
 #include "Resource.h"
 #include "SplashWindow.h"
@@ -56,6 +57,20 @@ CMainFrame::CMainFrame(IMessageBox& messageBox, IFileDialog& fileDialog,
     // The generate commands' dialogs; a child object, so it outlives the view's last use.
     m_view.SetGenerateServices((new CQtGenerateDialogs(messageBox, fileDialog, this))->Services());
     m_view.SetClipboard(&SystemClipboard(), &messageBox);
+    // The border palette: a tool window of this window; its buttons' commands take the
+    // menu's way, Ctrl+F in it comes back to the grid.
+    auto* palettes = new CQtLinePaletteFactory(
+        this,
+        [this](int id) {
+            QMetaObject::invokeMethod(
+                this, [this, id] { RunCommand(id); }, Qt::QueuedConnection);
+        },
+        [this] {
+            activateWindow();
+            if (m_grid)
+                m_grid->setFocus(Qt::OtherFocusReason);
+        });
+    m_view.SetLinePaletteServices({palettes, &messageBox});
 
     m_doc.onTitleChanged = [this] { UpdateTitle(); };
     m_doc.onUpdateAllViews = [this] {
@@ -283,6 +298,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    // The window goes for good, the palette with it (its place remembered); a palette left
+    // open would refuse the close of every window that quitting the program asks for.
+    m_view.OnDestroy();
     emit closeAccepted();
 }
 
