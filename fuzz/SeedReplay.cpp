@@ -1,6 +1,7 @@
 // Runs a fuzz target's LLVMFuzzerTestOneInput over every file under the folders (or files)
 // named on the command line, in name order: a plain test of the seeds without libFuzzer.
-// A crash or abort fails the test; so does finding no input at all.
+// A crash or abort fails the test; so does finding no input at all. Arguments that start
+// with '-' are libFuzzer's flags and are skipped.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
     namespace fs = std::filesystem;
     std::vector<fs::path> inputs;
     for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] == '-')
+            continue;
         const fs::path p(argv[i]);
         if (fs::is_directory(p)) {
             for (const auto& e : fs::recursive_directory_iterator(p))

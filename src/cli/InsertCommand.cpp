@@ -82,6 +82,11 @@ int RunInsert(const std::vector<std::string>& args, CCliStreams& io) {
                << "' for reading and writing: " << r.error << "\n";
         return EXIT_IO;
     case COutputStatus::notConvertible:
+        if (encoding == TextEncoding::Utf8 && !IsValidUtf8(text)) {
+            io.err << "brindle insert: standard input is not valid UTF-8 (--encoding cp932 "
+                      "reads it as code page 932); the file is unchanged\n";
+            return EXIT_IO;
+        }
         io.err << "brindle insert: the text holds a character that " << EncodingName(r.fileEncoding)
                << " (the encoding of '" << *path << "') cannot hold; the file is unchanged\n";
         return EXIT_IO;

@@ -44,10 +44,15 @@ bool InsertAfterKeyword(std::string_view text, std::string_view keyword, std::st
 
 namespace {
 
-// text converted from one encoding to the other; no value when it cannot be.
+// text converted from one encoding to the other; no value when it cannot be. A UTF-8 text
+// that is not valid UTF-8 is refused even when it goes into UTF-8: written as it is, it would
+// leave the file in no encoding at all.
 std::optional<std::string> Convert(std::string_view text, TextEncoding from, TextEncoding to) {
-    if (from == to)
+    if (from == to) {
+        if (to == TextEncoding::Utf8 && !IsValidUtf8(text))
+            return std::nullopt;
         return std::string(text);
+    }
     return to == TextEncoding::Utf8 ? Cp932ToUtf8(text) : Utf8ToCp932(text);
 }
 
@@ -79,17 +84,22 @@ COutputResult InsertIntoFile(const std::string& path, std::string_view keyword,
     const CFileIoResult r = ReadWholeFile(target, content);
     if (!r.ok)
         return {COutputStatus::openFailed, r.error, TextEncoding::Utf8};
-    const TextEncoding fileEncoding = DetectTextEncoding(content).encoding;
+    const CTextEncoding detected = DetectTextEncoding(content);
+    const TextEncoding fileEncoding = detected.encoding;
     if (!IsWritableFile(target))
         return {COutputStatus::openFailed, "Permission denied", fileEncoding};
     const std::optional<std::string> key = Convert(keyword, textEncoding, fileEncoding);
     const std::optional<std::string> insert = Convert(text, textEncoding, fileEncoding);
+    // The search starts after a byte-order mark, which stays first (an empty keyword matches
+    // right after it). A keyword the file's encoding cannot hold cannot be in the file.
+    const std::string_view bom = std::string_view(content).substr(0, detected.bomLength);
     std::string updated;
-    // A keyword the file's encoding cannot hold cannot be in the file.
-    if (!key || !InsertAfterKeyword(content, *key, insert.value_or(""), updated, fileEncoding))
+    if (!key || !InsertAfterKeyword(std::string_view(content).substr(bom.size()), *key,
+                                    insert.value_or(""), updated, fileEncoding))
         return {COutputStatus::keywordNotFound, {}, fileEncoding};
     if (!insert)
         return NotConvertible(fileEncoding);
+    updated.insert(0, bom);
     const CFileIoResult w = ReplaceFileContent(target, updated);
     if (!w.ok)
         return {COutputStatus::replaceFailed, w.error, fileEncoding};

@@ -43,15 +43,17 @@ inline bool KeepsPreviewOpen(COutputStatus status) {
 
 // Writes text (in textEncoding) to path as a new file in fileEncoding, through a temporary
 // file. A file already at path is replaced when it is writable; a directory or a read-only
-// file is a failure.
+// file is a failure. A text that does not convert (for UTF-8 text: that is not valid UTF-8)
+// is notConvertible and nothing is written.
 COutputResult WriteNewFile(const std::string& path, std::string_view text,
                            TextEncoding textEncoding, TextEncoding fileEncoding);
 
 // Inserts CR LF and text right after the first keyword in the existing file at path. The
 // file's encoding is detected (DetectTextEncoding) and keyword and text, both in
 // textEncoding, are converted to it, so the file stays in one encoding: a UTF-8 file is
-// searched byte for byte, a code page 932 file by its characters. The new content replaces
-// the file atomically, so a failure leaves the old content in place.
+// searched byte for byte (after its byte-order mark, which stays first), a code page 932 file
+// by its characters. UTF-8 text that is not valid UTF-8 is notConvertible. The new content
+// replaces the file atomically, so a failure leaves the old content in place.
 COutputResult InsertIntoFile(const std::string& path, std::string_view keyword,
                              std::string_view text, TextEncoding textEncoding);
 

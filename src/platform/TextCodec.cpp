@@ -36,6 +36,16 @@ std::optional<std::string> Convert(const char* to, const char* from, std::string
     return out;
 }
 
+// True when utf8 holds one of the tag characters U+E0000..U+E007F (F3 A0 80..81 xx).
+bool HasTagCharacter(std::string_view utf8) {
+    for (std::size_t i = utf8.find('\xF3'); i != std::string_view::npos;
+         i = utf8.find('\xF3', i + 1))
+        if (i + 2 < utf8.size() && utf8[i + 1] == '\xA0' &&
+            (utf8[i + 2] == '\x80' || utf8[i + 2] == '\x81'))
+            return true;
+    return false;
+}
+
 } // namespace
 
 std::optional<std::string> Cp932ToUtf8(std::string_view cp932) {
@@ -43,6 +53,9 @@ std::optional<std::string> Cp932ToUtf8(std::string_view cp932) {
 }
 
 std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
+    // The converter drops tag characters without a word; code page 932 has none of them.
+    if (HasTagCharacter(utf8))
+        return std::nullopt;
     return Convert("CP932", "UTF-8", utf8);
 }
 

@@ -215,6 +215,12 @@ TEST_F(CliCommand, InsertKeepsTheFileInItsEncoding) {
     EXPECT_NE(r.err.find("Shift_JIS (CP932)"), std::string::npos) << r.err;
     EXPECT_EQ(Read(file), "\x95\x5cKW");
     EXPECT_EQ(Brindle({"insert", "--encoding", "latin1", file}).status, EXIT_USAGE);
+    // Code page 932 bytes read as UTF-8 would leave a UTF-8 file in no encoding.
+    Write(file, "本KW");
+    const CRun notUtf8 = Brindle({"insert", "--keyword", "KW", file}, "\x95\x5c");
+    EXPECT_EQ(notUtf8.status, EXIT_IO);
+    EXPECT_NE(notUtf8.err.find("not valid UTF-8"), std::string::npos) << notUtf8.err;
+    EXPECT_EQ(Read(file), "本KW");
 }
 
 // The exact-output fixtures are the same bytes either way; Japanese texts are code page 932

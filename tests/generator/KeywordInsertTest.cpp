@@ -223,6 +223,7 @@ TEST_F(KeywordInsertFile, NewFileInEitherEncoding) {
         {"UTF-8 text as UTF-8", "表😀", UTF8, UTF8, COutputStatus::ok, "表😀"},
         {"cut cp932 character", "a\x95", CP932, UTF8, COutputStatus::notConvertible, ""},
         {"emoji into cp932", "a😀", UTF8, CP932, COutputStatus::notConvertible, ""},
+        {"cp932 bytes given as UTF-8", "a\x95\x5c", UTF8, UTF8, COutputStatus::notConvertible, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -248,6 +249,7 @@ TEST_F(KeywordInsertFile, InsertionKeepsTheFileInItsEncoding) {
         TextEncoding from;
         COutputStatus status;
         std::string_view after;
+        std::string_view keyword = DEFAULT_KEYWORD;
     } cases[] = {
         {"UTF-8 file, keyword after Japanese on its line", "本文です%%BrindlePlease%%\n末尾\n",
          "\x95\x5c", CP932, COutputStatus::ok, "本文です%%BrindlePlease%%\r\n表\n末尾\n"},
@@ -263,12 +265,16 @@ TEST_F(KeywordInsertFile, InsertionKeepsTheFileInItsEncoding) {
          COutputStatus::notConvertible, "\x96\x7b%%BrindlePlease%%"},
         {"UTF-8 file, cut cp932 text", "本%%BrindlePlease%%", "\x95", CP932,
          COutputStatus::notConvertible, "本%%BrindlePlease%%"},
+        {"UTF-8 file, cp932 bytes given as UTF-8", "本%%BrindlePlease%%", "\x95\x5c", UTF8,
+         COutputStatus::notConvertible, "本%%BrindlePlease%%"},
+        {"byte-order mark stays first for an empty keyword", "\xEF\xBB\xBF本", "x", UTF8,
+         COutputStatus::ok, "\xEF\xBB\xBF\r\nx本", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string path = Path("doc.tex");
         Write(path, c.file);
-        const COutputResult r = InsertIntoFile(path, DEFAULT_KEYWORD, c.text, c.from);
+        const COutputResult r = InsertIntoFile(path, c.keyword, c.text, c.from);
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(Read(path), c.after);
     }

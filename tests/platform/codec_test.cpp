@@ -14,6 +14,9 @@ TEST(TextCodec, RefusesWhatTheOtherSideCannotHold) {
     EXPECT_FALSE(Utf8ToCp932("emoji \xF0\x9F\x98\x80").has_value());
     EXPECT_FALSE(Utf8ToCp932("\xFF broken utf-8").has_value());
     EXPECT_FALSE(Cp932ToUtf8("cut lead byte \x82").has_value());
+    // Tag characters (U+E0000..U+E007F) would otherwise vanish without a word.
+    EXPECT_FALSE(Utf8ToCp932("tag \xF3\xA0\x80\x81").has_value());
+    EXPECT_FALSE(Utf8ToCp932("\xF3\xA0\x81\xBF end").has_value());
 }
 
 TEST(TextCodec, TruncateNeverCutsADoubleByteCharacter) {
