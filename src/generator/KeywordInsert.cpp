@@ -44,12 +44,23 @@ bool InsertAfterKeyword(std::string_view text, std::string_view keyword, std::st
 
 namespace {
 
+// True when the last byte of a code page 932 text is a lead byte without its trail byte.
+bool EndsInCutCharacter(std::string_view cp932) {
+    std::size_t i = 0;
+    while (i < cp932.size())
+        i += IsCp932LeadByte(static_cast<unsigned char>(cp932[i])) ? 2 : 1;
+    return i > cp932.size();
+}
+
 // text converted from one encoding to the other; no value when it cannot be. A UTF-8 text
 // that is not valid UTF-8 is refused even when it goes into UTF-8: written as it is, it would
-// leave the file in no encoding at all.
+// leave the file in no encoding at all. Likewise a code page 932 text that ends in half a
+// character: its lead byte would take the first byte of what follows it in the file.
 std::optional<std::string> Convert(std::string_view text, TextEncoding from, TextEncoding to) {
     if (from == to) {
         if (to == TextEncoding::Utf8 && !IsValidUtf8(text))
+            return std::nullopt;
+        if (to == TextEncoding::Cp932 && EndsInCutCharacter(text))
             return std::nullopt;
         return std::string(text);
     }

@@ -267,6 +267,8 @@ TEST_F(KeywordInsertFile, InsertionKeepsTheFileInItsEncoding) {
          COutputStatus::notConvertible, "本%%BrindlePlease%%"},
         {"UTF-8 file, cp932 bytes given as UTF-8", "本%%BrindlePlease%%", "\x95\x5c", UTF8,
          COutputStatus::notConvertible, "本%%BrindlePlease%%"},
+        {"cp932 file, cp932 text ending in half a character", "\x96\x7b%%BrindlePlease%%\x96\xbe",
+         "ab\xe6", CP932, COutputStatus::notConvertible, "\x96\x7b%%BrindlePlease%%\x96\xbe"},
         {"byte-order mark stays first for an empty keyword", "\xEF\xBB\xBF本", "x", UTF8,
          COutputStatus::ok, "\xEF\xBB\xBF\r\nx本", ""},
     };
