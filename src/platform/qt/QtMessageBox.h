@@ -2,9 +2,14 @@
 
 #include "MessageBox.h"
 
+class QMessageBox;
 class QWidget;
 
-// Message boxes over QMessageBox, captioned with the application's name.
+// Widens box so that its whole title shows.
+void FitTitle(QMessageBox& box);
+
+// Message boxes over QMessageBox, captioned with the application's name; the text is
+// translated on its way in (UiText).
 class CQtMessageBox : public IMessageBox {
 public:
     // parent: the window the boxes are modal to (may be set later).
