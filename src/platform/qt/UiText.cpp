@@ -296,6 +296,26 @@ QString Fill(const QString& pattern, const QRegularExpressionMatch& m) {
     return out;
 }
 
+// Of the patterns that match, the one that leaves the least to its inserted parts: "%1列目の
+// セルのサイズ" also matches the text of "%1列目から %2列目のセルのサイズ".
+bool BestPattern(const QString& text, const CPattern*& best, QRegularExpressionMatch& match) {
+    qsizetype bestInserted = -1;
+    for (const CPattern& p : Patterns()) {
+        QRegularExpressionMatch m = p.re.match(text);
+        if (!m.hasMatch())
+            continue;
+        qsizetype inserted = 0;
+        for (int i = 1; i <= m.lastCapturedIndex(); ++i)
+            inserted += m.capturedLength(i);
+        if (bestInserted < 0 || inserted < bestInserted) {
+            bestInserted = inserted;
+            best = &p;
+            match = m;
+        }
+    }
+    return best != nullptr;
+}
+
 } // namespace
 
 QString UiText(const QString& text) {
@@ -304,12 +324,15 @@ QString UiText(const QString& text) {
     const QString exact = Exact(text);
     if (exact != text)
         return exact;
-    for (const CPattern& p : Patterns()) {
-        const QRegularExpressionMatch m = p.re.match(text);
-        if (m.hasMatch())
-            return Fill(QCoreApplication::translate(kUiTextContext, p.source), m);
-    }
+    const CPattern* best = nullptr;
+    QRegularExpressionMatch bestMatch;
+    if (BestPattern(text, best, bestMatch))
+        return Fill(QCoreApplication::translate(kUiTextContext, best->source), bestMatch);
     return text;
+}
+
+QString UiText(const char* utf8) {
+    return UiText(QString::fromUtf8(utf8));
 }
 
 QString UiText(const std::string& utf8) {
@@ -320,10 +343,9 @@ const char* UiTextSource(const QString& text) {
     for (const char* source : kSources)
         if (text == QString::fromUtf8(source))
             return source;
-    for (const CPattern& p : Patterns())
-        if (p.re.match(text).hasMatch())
-            return p.source;
-    return nullptr;
+    const CPattern* best = nullptr;
+    QRegularExpressionMatch match;
+    return BestPattern(text, best, match) ? best->source : nullptr;
 }
 
 const char* const* UiTextSources(int* count) {

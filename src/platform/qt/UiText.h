@@ -11,6 +11,7 @@
 // nobody knows stays as it is.
 QString UiText(const std::string& utf8);
 QString UiText(const QString& text);
+QString UiText(const char* utf8);
 
 // Every source text and pattern UiText knows, for the completeness test.
 const char* const* UiTextSources(int* count);
