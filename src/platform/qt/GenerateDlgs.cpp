@@ -3,6 +3,7 @@
 #include "Cp932Text.h"
 #include "KeywordInsert.h"
 #include "MessageBox.h"
+#include "QtMessageBox.h"
 #include "RadioGroup.h"
 
 #include <QButtonGroup>
@@ -14,6 +15,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -30,8 +32,11 @@ CGenerateTargetDlg::CGenerateTargetDlg(QWidget* parent) : QDialog(parent) {
     m_tabular->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
+    // As wide as the title needs, for the window manager to show it whole.
+    const int width =
+        std::max(160, TitleWidth(*this) - 2 * style()->pixelMetric(QStyle::PM_LayoutLeftMargin));
     for (QPushButton* b : {m_tabular, m_array, m_html}) {
-        b->setMinimumWidth(160);
+        b->setMinimumWidth(width);
         layout->addWidget(b);
     }
     layout->addSpacing(8);

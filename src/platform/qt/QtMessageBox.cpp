@@ -8,9 +8,13 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 
-void FitTitle(QMessageBox& box) {
+int TitleWidth(const QWidget& window) {
     // The title bar also holds the window manager's icon and buttons.
-    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 160;
+    return window.fontMetrics().horizontalAdvance(window.windowTitle()) + 160;
+}
+
+void FitTitle(QMessageBox& box) {
+    const int width = TitleWidth(box);
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                       grid->rowCount(), 0, 1, grid->columnCount());

@@ -7,6 +7,8 @@ class QWidget;
 
 // Widens box so that its whole title shows.
 void FitTitle(QMessageBox& box);
+// The width a window needs to show its whole title beside the window manager's buttons.
+int TitleWidth(const QWidget& window);
 
 // Message boxes over QMessageBox, captioned with the application's name; the text is
 // translated on its way in (UiText).

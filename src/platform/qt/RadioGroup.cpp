@@ -14,6 +14,9 @@ QGroupBox* NewRadioGroup(const QString& title, const QStringList& texts, QButton
     int id = 0;
     for (const QString& text : texts) {
         auto* radio = new QRadioButton(text, box);
+        // The hint leaves no room for the last glyph of a text that mixes fallback fonts
+        // ("顯示式數式表示 \[" was cut).
+        radio->setMinimumWidth(radio->sizeHint().width() + radio->fontMetrics().averageCharWidth());
         if (name)
             radio->setObjectName(QString::fromLatin1(name) + QString::number(id));
         group->addButton(radio, id++);
