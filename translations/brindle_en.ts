@@ -839,6 +839,10 @@ The copy stays as &quot;%2&quot;.</source>
         <translation>%1
 The copy stays as &quot;%2&quot;.</translation>
     </message>
+    <message>
+        <source>Cannot write the recovery copy &quot;%1&quot;: %2.</source>
+        <translation>Cannot write the recovery copy &quot;%1&quot;: %2.</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -1489,6 +1493,13 @@ The copy stays as &quot;%2&quot;.</translation>
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CSplashWnd</name>
+    <message>
+        <source>Tables for LaTeX and HTML, drawn as you see them.</source>
+        <translation>Tables for LaTeX and HTML, drawn as you see them.</translation>
     </message>
 </context>
 </TS>

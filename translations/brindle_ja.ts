@@ -839,6 +839,10 @@ The copy stays as &quot;%2&quot;.</source>
         <translation>%1
 コピーは &quot;%2&quot; のまま残っています。</translation>
     </message>
+    <message>
+        <source>Cannot write the recovery copy &quot;%1&quot;: %2.</source>
+        <translation>復元用のコピー &quot;%1&quot; を書き込めません: %2。</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -1489,6 +1493,13 @@ The copy stays as &quot;%2&quot;.</source>
     <message>
         <source>取消</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CSplashWnd</name>
+    <message>
+        <source>Tables for LaTeX and HTML, drawn as you see them.</source>
+        <translation>LaTeX と HTML の表を、見たままに作ります。</translation>
     </message>
 </context>
 </TS>

@@ -236,6 +236,7 @@ const char* const kSources[] = {
                       "復元用のコピー \"%1\" "
                       "を読み込めません（%2）。\n名前を変えることもできませんでした（%3）。"),
     QT_TRANSLATE_NOOP("Brindle", "Cannot remove the recovery copy \"%1\": %2."),
+    QT_TRANSLATE_NOOP("Brindle", "Cannot write the recovery copy \"%1\": %2."),
     QT_TRANSLATE_NOOP("Brindle", "%1\nThe copy is kept as \"%2\"."),
     QT_TRANSLATE_NOOP("Brindle", "%1\nThe copy stays as \"%2\"."),
 };
