@@ -5,7 +5,7 @@ set -euo pipefail
 
 BRINDLE_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   libxml2-dev
   fonts-ipafont-mincho

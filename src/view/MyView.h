@@ -67,6 +67,11 @@ public:
     bool OnKeyDown(int vk, bool shift, bool ctrl);
     // ID_SELECT_RANGE: flips range-selection mode and redraws the selection.
     void ToggleRangeMode();
+    // Ctrl+A: the whole table, (1, 1)-(250, 250), with the cursor back at the top left.
+    void SelectAll();
+    // F2: the in-place editor over the cursor cell (its whole span) with the cell's text; the
+    // end stores only the text, so the span and the placements stay.
+    void EditCursorCell();
     // Ctrl+P and the menu key: the context menu at (15, 15) from the client corner.
     void ShowContextMenuAtCorner();
 
@@ -324,6 +329,9 @@ private:
     bool m_dragging = false;
     bool m_headersDirty = true;
     bool m_inPlaceOpen = false;
+    // The open in-place editor came from F2: it edits the text of this span's origin only.
+    bool m_inPlaceKeepsRecord = false;
+    CCellRect m_inPlaceSpan;
     bool m_autoHeight = false;
     // Keyboard line cycling (Ctrl+arrow): the last key and how often it was pressed.
     int m_lastCycleKey = 0;

@@ -121,6 +121,14 @@ bool CMyView::OnKeyDown(int vk, bool shift, bool ctrl) {
     case VK_F5:
         m_host->PostCommand(ID_CELL_INPUT);
         return true;
+    case VK_F2:
+        EditCursorCell();
+        return true;
+    case 'A':
+        if (!ctrl)
+            return false;
+        SelectAll();
+        return true;
     case 'F':
         if (!ctrl)
             return false;
@@ -150,4 +158,12 @@ void CMyView::ShowContextMenuAtCorner() {
     OnContextMenu();
     if (m_host)
         m_host->ShowContextMenu({15, 15});
+}
+
+void CMyView::SelectAll() {
+    IDeviceContext& dc = GridDC();
+    m_selection.SetRangeMode(false);
+    MoveCursor(dc, MAX_CELLS, MAX_CELLS, false);
+    ToggleRangeMode(); // the anchor stays at (250, 250)
+    MoveCursor(dc, 1, 1, false);
 }

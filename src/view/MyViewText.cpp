@@ -78,7 +78,27 @@ void CMyView::OnImeStartComposition() {
 
 void CMyView::OpenInPlaceEditor(const std::string& text) {
     m_inPlaceOpen = true;
+    m_inPlaceKeepsRecord = false;
     m_host->OpenInPlaceEditor(InPlaceEditRect(), text);
+}
+
+void CMyView::EditCursorCell() {
+    if (m_inPlaceOpen || !m_host || !m_initialized)
+        return;
+    auto [col, row] = m_spanMap.GetOrigin(m_selection.CursorCol(), m_selection.CursorRow());
+    if (col == 0) {
+        col = m_selection.CursorCol();
+        row = m_selection.CursorRow();
+    }
+    const CCellData* rec = m_cells->GetCell(col, row);
+    const CCellRect span{col, row, col + (rec ? rec->colspan : 1) - 1,
+                         row + (rec ? rec->rowspan : 1) - 1};
+    m_selection.SetRangeMode(false);
+    MoveCursor(GridDC(), col, row, false);
+    m_inPlaceOpen = true;
+    m_inPlaceKeepsRecord = true;
+    m_inPlaceSpan = span;
+    m_host->OpenInPlaceEditor(m_geometry.InPlaceEditRect(span), rec ? rec->text : std::string());
 }
 
 void CMyView::OnInPlaceEditKillFocus() {
@@ -95,10 +115,23 @@ void CMyView::OnInPlaceEditKillFocus() {
     if (endKey == VK_ESCAPE || !stored)
         return;
 
-    EditRegion(hull, [&] {
-        PlaceSpan(*m_cells, m_spanMap, sel, InPlaceRecord(text, sel));
-        return true;
-    });
+    if (m_inPlaceKeepsRecord) {
+        m_inPlaceKeepsRecord = false;
+        const CCellRect span = m_inPlaceSpan;
+        const CCellData* old = m_cells->GetCell(span.left, span.top);
+        // Unchanged, the cell and the undo block stay as they were.
+        if ((old ? old->text : std::string()) != text) {
+            CCellData rec = old ? *old : CCellData();
+            rec.text = text;
+            EditRegion(SpanHull(*m_cells, m_spanMap, span),
+                       [&] { return m_cells->SetCell(span.left, span.top, rec); });
+        }
+    } else {
+        EditRegion(hull, [&] {
+            PlaceSpan(*m_cells, m_spanMap, sel, InPlaceRecord(text, sel));
+            return true;
+        });
+    }
     m_host->RepaintScrollBars();
     if (endKey == VK_TAB || endKey == VK_RETURN)
         m_host->PostKeyDown(endKey);

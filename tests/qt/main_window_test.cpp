@@ -76,7 +76,7 @@ private slots:
         frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
 
-        QCOMPARE(frame->windowTitle(), QStringLiteral("Untitled - Visual Brindle R1.5"));
+        QCOMPARE(frame->windowTitle(), QStringLiteral("Untitled[*] - Visual Brindle R1.5"));
         QCOMPARE(CommandTexts(frame->menuBar()->actions()),
                  QStringList({"&File", "&Edit", "&View", "&Text", "Li&nes", "LaTeX(&L)", "&Options",
                               "&Help"}));
@@ -157,7 +157,7 @@ private slots:
         QVERIFY(frame->Start(kShowcase));
         frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
-        QCOMPARE(frame->windowTitle(), QStringLiteral("showcase.brd - Visual Brindle R1.5"));
+        QCOMPARE(frame->windowTitle(), QStringLiteral("showcase.brd[*] - Visual Brindle R1.5"));
         const CCellData* title = frame->Document().m_cells.GetCell(1, 1);
         QVERIFY(title);
         QCOMPARE(QString::fromStdString(title->text), QStringLiteral("Placements"));
@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(QtFilterText(request.filters[0]), QStringLiteral("<Brindle>形式 (*.brd)"));
         QCOMPARE(QtFilterText(request.filters[3]).right(4), QStringLiteral(" (*)"));
 
-        QCOMPARE(frame->windowTitle(), QStringLiteral("showcase.brd - Visual Brindle R1.5"));
+        QCOMPARE(frame->windowTitle(), QStringLiteral("showcase.brd[*] - Visual Brindle R1.5"));
         QVERIFY(frame->Document().m_cells.GetCell(4, 2));
         // The grid takes the new contents at its next paint.
         frame->Grid()->Image();
@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(m_messageBox->shown[0].buttons, MsgButtons::YesNoCancel);
         QVERIFY(doc.IsModified());
         QVERIFY(doc.m_cells.GetCell(1, 1));
-        QCOMPARE(frame->windowTitle(), QStringLiteral("showcase.brd - Visual Brindle R1.5"));
+        QCOMPARE(frame->windowTitle(), QStringLiteral("showcase.brd[*] - Visual Brindle R1.5"));
         QVERIFY(m_fileDialog->requests.empty());
     }
 
@@ -240,7 +240,7 @@ private slots:
         QCOMPARE(m_fileDialog->requests.size(), size_t(1));
         QCOMPARE(m_fileDialog->requests[0].kind, CFileDialogRequest::Save);
         QVERIFY(QFileInfo::exists(path));
-        QCOMPARE(frame->windowTitle(), QStringLiteral("copy.brd - Visual Brindle R1.5"));
+        QCOMPARE(frame->windowTitle(), QStringLiteral("copy.brd[*] - Visual Brindle R1.5"));
         QVERIFY(!frame->Action(ID_FILE_SAVE)->isEnabled());
         QVERIFY(!frame->RunCommand(ID_FILE_SAVE));
         QCOMPARE(m_fileDialog->requests.size(), size_t(1));
@@ -373,7 +373,7 @@ private slots:
             QVERIFY(app.InitInstance({QString::fromStdString(kShowcase)}));
             CMainFrame* frame = app.MainFrame();
             QVERIFY(frame && frame->isVisible());
-            QCOMPARE(frame->windowTitle(), QStringLiteral("showcase.brd - Visual Brindle R1.5"));
+            QCOMPARE(frame->windowTitle(), QStringLiteral("showcase.brd[*] - Visual Brindle R1.5"));
             QVERIFY(g_pSplashWnd == nullptr);
         }
         CMyApp usage;

@@ -269,7 +269,7 @@ private slots:
         QVERIFY(!answerer.mainWindowVisible);
         CMainFrame* frame = app.MainFrame();
         QVERIFY(frame->isVisible());
-        QCOMPARE(frame->windowTitle(), QStringLiteral("a.brd - Visual Brindle R1.5"));
+        QCOMPARE(frame->windowTitle(), QStringLiteral("a.brd[*] - Visual Brindle R1.5"));
         CMyDoc& doc = frame->Document();
         QVERIFY(doc.IsModified());
         QCOMPARE(CellText(doc, 1, 1), std::string("Wert $x^2$"));

@@ -14,10 +14,11 @@ namespace {
 
 const char* const kMail1 = "brindle-support@example.org";
 const char* const kMail2 = "kesta-tables@example.org";
-const char* const kNotice =
+const char* const kNotice = QT_TRANSLATE_NOOP(
+    "CAboutDlg",
     "Visual Brindle may be copied and handed on freely, as long as it is passed on unchanged "
     "and without charge. It comes with no warranty of any kind; the authors accept no "
-    "liability for any damage or loss arising from its use.";
+    "liability for any damage or loss arising from its use.");
 
 QLineEdit* AddressBox(const char* text, QWidget* parent) {
     auto* edit = new QLineEdit(QString::fromUtf8(text), parent);
@@ -31,7 +32,7 @@ QLineEdit* AddressBox(const char* text, QWidget* parent) {
 } // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Version Information (2000.7)"));
+    setWindowTitle(tr("Version Information (2000.7)"));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(AppIcon().pixmap(48, 48));
@@ -40,15 +41,14 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     auto* product = new QLabel(QStringLiteral("<b>Visual Brindle</b>"), this);
     auto* release = new QLabel(QStringLiteral("Release1.5"), this);
     auto* description = new QLabel(
-        QStringLiteral("A table editor that writes LaTeX tabular/array and HTML table source."),
-        this);
+        tr("A table editor that writes LaTeX tabular/array and HTML table source."), this);
     auto* mailLabel = new QLabel(QStringLiteral("E-Mail:"), this);
     m_mail1 = AddressBox(kMail1, this);
     m_mail2 = AddressBox(kMail2, this);
     m_mail1->setObjectName(QStringLiteral("mail1"));
     m_mail2->setObjectName(QStringLiteral("mail2"));
 
-    m_notice = new QPlainTextEdit(QString::fromUtf8(kNotice), this);
+    m_notice = new QPlainTextEdit(tr(kNotice), this);
     m_notice->setReadOnly(true);
     m_notice->setObjectName(QStringLiteral("notice"));
     m_notice->hide();

@@ -23,8 +23,8 @@
 
 namespace {
 
-QPushButton* NewButton(const char* text, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+QPushButton* NewButton(const QString& text, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
     // Neither button is marked as the default (the dialog handles Enter itself).
     button->setAutoDefault(false);
@@ -83,9 +83,9 @@ QValidator::State CSpanCountBox::validate(QString& input, int& /*pos*/) const {
 
 CCellInputDlg::CCellInputDlg(CCellInputData& members, IMessageBox& messages, QWidget* parent)
     : QDialog(parent), m_data(members), m_messages(messages) {
-    setWindowTitle(QString::fromUtf8("文字輸入"));
+    setWindowTitle(tr("文字輸入"));
 
-    auto* textGroup = new QGroupBox(QString::fromUtf8("文字資料"), this);
+    auto* textGroup = new QGroupBox(tr("文字資料"), this);
     m_textBox = new QPlainTextEdit(textGroup);
     m_textBox->setObjectName(QStringLiteral("text"));
     m_textBox->setTabChangesFocus(true);
@@ -94,22 +94,22 @@ CCellInputDlg::CCellInputDlg(CCellInputData& members, IMessageBox& messages, QWi
     auto* textLayout = new QVBoxLayout(textGroup);
     textLayout->addWidget(m_textBox);
 
-    QGroupBox* hplaceBox =
-        NewRadioGroup("水平位置", {"左靠", "置中", "右靠"}, m_hplace, this, "hplace", true);
-    m_vplaceBox =
-        NewRadioGroup("垂直位置", {"靠上", "置中", "靠下"}, m_vplace, this, "vplace", true);
+    QGroupBox* hplaceBox = NewRadioGroup(tr("水平位置"), {tr("左靠"), tr("置中"), tr("右靠")},
+                                         m_hplace, this, "hplace", true);
+    m_vplaceBox = NewRadioGroup(tr("垂直位置"), {tr("靠上"), tr("置中"), tr("靠下")}, m_vplace,
+                                this, "vplace", true);
     // Shown so the user sees the vertical placement, but it cannot be changed here.
     m_vplaceBox->setEnabled(false);
 
-    auto* spanBox = new QGroupBox(QString::fromUtf8("佔有格子數"), this);
+    auto* spanBox = new QGroupBox(tr("佔有格子數"), this);
     m_colspan = new CSpanCountBox(spanBox);
     m_colspan->setObjectName(QStringLiteral("colspan"));
     m_rowspan = new CSpanCountBox(spanBox);
     m_rowspan->setObjectName(QStringLiteral("rowspan"));
     auto* spanLayout = new QGridLayout(spanBox);
-    auto* colLabel = new QLabel(QString::fromUtf8("水平方向"), spanBox);
+    auto* colLabel = new QLabel(tr("水平方向"), spanBox);
     colLabel->setBuddy(m_colspan);
-    auto* rowLabel = new QLabel(QString::fromUtf8("垂直方向"), spanBox);
+    auto* rowLabel = new QLabel(tr("垂直方向"), spanBox);
     rowLabel->setBuddy(m_rowspan);
     spanLayout->addWidget(colLabel, 0, 0);
     spanLayout->addWidget(m_colspan, 0, 1);
@@ -117,8 +117,8 @@ CCellInputDlg::CCellInputDlg(CCellInputData& members, IMessageBox& messages, QWi
     spanLayout->addWidget(m_rowspan, 1, 1);
     spanLayout->setRowStretch(2, 1);
 
-    m_ok = NewButton("OK", "ok", this);
-    m_cancel = NewButton("取消", "cancel", this);
+    m_ok = NewButton(tr("OK"), "ok", this);
+    m_cancel = NewButton(tr("取消"), "cancel", this);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractSpinBox>
+#include <QCoreApplication>
 #include <QDialog>
 
 struct CCellInputData;
@@ -42,6 +43,8 @@ private:
 //   CCellInputDlg dialog(view.m_cellInput, messageBox, window);
 //   if (dialog.exec() == QDialog::Accepted) ...
 class CCellInputDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CCellInputDlg)
+
 public:
     CCellInputDlg(CCellInputData& members, IMessageBox& messages, QWidget* parent = nullptr);
 

@@ -1,5 +1,7 @@
 #include "CellSizeDlg.h"
 
+#include "UiText.h"
+
 #include "CellInputData.h"
 #include "CellInputDlg.h"
 #include "CellSizeData.h"
@@ -29,15 +31,16 @@ CSpanCountBox* NewSizeBox(int min, int max, int value, const char* name, QWidget
 }
 
 QPushButton* NewStdButton(const char* tip, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8("標準"), parent);
+    auto* button = new QPushButton(QCoreApplication::translate("CCellSizeDlg", "標準"), parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(QString::fromUtf8(tip));
+    button->setToolTip(UiText(std::string(tip)));
     button->setAutoDefault(false);
     return button;
 }
 
 QCheckBox* NewSaveBox(bool checked, const char* name, QWidget* parent) {
-    auto* box = new QCheckBox(QString::fromUtf8("下一次開始之標準值"), parent);
+    auto* box =
+        new QCheckBox(QCoreApplication::translate("CCellSizeDlg", "下一次開始之標準值"), parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setChecked(checked);
     return box;
@@ -47,18 +50,18 @@ QCheckBox* NewSaveBox(bool checked, const char* name, QWidget* parent) {
 
 CCellSizeDlg::CCellSizeDlg(CCellSizeData& members, IMessageBox& messages, QWidget* parent)
     : QDialog(parent), m_data(members), m_messages(messages) {
-    setWindowTitle(QString::fromUtf8(kCellSizeCaption));
+    setWindowTitle(UiText(std::string(kCellSizeCaption)));
 
-    m_group = new QGroupBox(QString::fromStdString(m_data.m_title), this);
+    m_group = new QGroupBox(UiText(m_data.m_title), this);
     m_width = NewSizeBox(MIN_COLUMN_WIDTH, MAX_COLUMN_WIDTH, m_data.m_width, "width", m_group);
     m_height = NewSizeBox(MIN_ROW_HEIGHT, MAX_ROW_HEIGHT, m_data.m_height, "height", m_group);
     m_stdWidth = NewStdButton(kStdWidthTip, "stdWidth", m_group);
     m_stdHeight = NewStdButton(kStdHeightTip, "stdHeight", m_group);
     m_saveStdWidth = NewSaveBox(m_data.m_saveStdWidth, "saveStdWidth", m_group);
     m_saveStdHeight = NewSaveBox(m_data.m_saveStdHeight, "saveStdHeight", m_group);
-    auto* widthLabel = new QLabel(QString::fromUtf8("水平方向(列)"), m_group);
+    auto* widthLabel = new QLabel(tr("水平方向(列)"), m_group);
     widthLabel->setBuddy(m_width);
-    auto* heightLabel = new QLabel(QString::fromUtf8("垂直方向(行)"), m_group);
+    auto* heightLabel = new QLabel(tr("垂直方向(行)"), m_group);
     heightLabel->setBuddy(m_height);
     auto* grid = new QGridLayout(m_group);
     grid->addWidget(widthLabel, 0, 0);
@@ -82,7 +85,7 @@ CCellSizeDlg::CCellSizeDlg(CCellSizeData& members, IMessageBox& messages, QWidge
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QString::fromUtf8("取消"), this);
+    m_cancel = new QPushButton(tr("取消"), this);
     m_cancel->setObjectName(QStringLiteral("cancel"));
     m_cancel->setAutoDefault(false);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);

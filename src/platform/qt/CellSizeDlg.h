@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class CSpanCountBox;
@@ -18,6 +19,8 @@ class QPushButton;
 //   CCellSizeDlg dialog(data, messageBox, window);
 //   if (dialog.exec() == QDialog::Accepted) ...
 class CCellSizeDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CCellSizeDlg)
+
 public:
     CCellSizeDlg(CCellSizeData& members, IMessageBox& messages, QWidget* parent = nullptr);
 

@@ -20,8 +20,8 @@
 
 namespace {
 
-QCheckBox* NewCheck(const char* text, const char* name, QWidget* parent) {
-    auto* box = new QCheckBox(QString::fromUtf8(text), parent);
+QCheckBox* NewCheck(const QString& text, const char* name, QWidget* parent) {
+    auto* box = new QCheckBox(text, parent);
     box->setObjectName(QString::fromLatin1(name));
     return box;
 }
@@ -38,16 +38,17 @@ int GetCheck(const QCheckBox* box) {
 CMyPropertyPage1::CMyPropertyPage1(COptionPage1Data& members, IMessageBox& messages,
                                    QWidget* parent)
     : QWidget(parent), m_members(members), m_messages(messages) {
-    m_doc = NewCheck("加一行 \\documentstyle{...", "Doc", this);
-    m_cap = NewCheck("加 caption", "Cap", this);
-    m_com = NewCheck("加註解", "Com", this);
-    m_label = NewCheck("加 label", "Label", this);
-    m_table = NewCheck("加一行 \\begin{table}...", "Table", this);
+    m_doc = NewCheck(tr("加一行 \\documentstyle{..."), "Doc", this);
+    m_cap = NewCheck(tr("加 caption"), "Cap", this);
+    m_com = NewCheck(tr("加註解"), "Com", this);
+    m_label = NewCheck(tr("加 label"), "Label", this);
+    m_table = NewCheck(tr("加一行 \\begin{table}..."), "Table", this);
     m_capStr = new QLineEdit(this);
     m_capStr->setObjectName(QStringLiteral("CapStr"));
     m_labelStr = new QLineEdit(this);
     m_labelStr->setObjectName(QStringLiteral("LabelStr"));
-    QGroupBox* position = NewRadioGroup("caption 的位置", {"上", "下"}, m_labelPos, this);
+    QGroupBox* position =
+        NewRadioGroup(tr("caption 的位置"), {tr("上"), tr("下")}, m_labelPos, this);
     position->setObjectName(QStringLiteral("LabelPos"));
 
     auto* layout = new QGridLayout(this);
@@ -115,14 +116,15 @@ bool CMyPropertyPage1::Exchange(bool save) {
 
 CMyPropertyPage2::CMyPropertyPage2(COptionPage2Data& members, QWidget* parent)
     : QWidget(parent), m_members(members) {
-    m_arrayCom = NewCheck("加註解", "ArrayCom", this);
-    QGroupBox* kakko = NewRadioGroup("括弧的種類", {"無", "小括弧   (", "大括弧   {", "中括弧   ["},
-                                     m_kakko, this);
+    m_arrayCom = NewCheck(tr("加註解"), "ArrayCom", this);
+    QGroupBox* kakko = NewRadioGroup(
+        tr("括弧的種類"), {tr("無"), tr("小括弧   ("), tr("大括弧   {"), tr("中括弧   [")}, m_kakko,
+        this);
     kakko->setObjectName(QStringLiteral("Kakko"));
-    QGroupBox* math =
-        NewRadioGroup("數式環境", {"無", "行中數式表示 $", "顯示式數式表示 \\["}, m_math, this);
+    QGroupBox* math = NewRadioGroup(
+        tr("數式環境"), {tr("無"), tr("行中數式表示 $"), tr("顯示式數式表示 \\[")}, m_math, this);
     math->setObjectName(QStringLiteral("Math"));
-    m_arrayDoc = NewCheck("加 \\documentstyle...", "ArrayDoc", this);
+    m_arrayDoc = NewCheck(tr("加 \\documentstyle..."), "ArrayDoc", this);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(m_arrayCom, 0, 0, 1, 2);
@@ -150,7 +152,7 @@ bool CMyPropertyPage2::Exchange(bool save) {
 
 CMyPropertyPage3::CMyPropertyPage3(COptionPage3Data& members, QWidget* parent)
     : QWidget(parent), m_members(members) {
-    m_borderHTML = NewCheck("引入框線", "BorderHTML", this);
+    m_borderHTML = NewCheck(tr("引入框線"), "BorderHTML", this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_borderHTML);
     layout->addStretch(1);
@@ -166,17 +168,17 @@ bool CMyPropertyPage3::Exchange(bool save) {
 
 CDecodeOpDlg::CDecodeOpDlg(CDecodeOpData& sheetData, IMessageBox& messages, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8("產生之選項"));
+    setWindowTitle(tr("產生之選項"));
     m_tabs = new QTabWidget(this);
     m_page1 = new CMyPropertyPage1(sheetData.m_page1, messages);
     m_page2 = new CMyPropertyPage2(sheetData.m_page2);
     m_page3 = new CMyPropertyPage3(sheetData.m_page3);
-    m_tabs->addTab(m_page1, QString::fromUtf8("tabular環境"));
-    m_tabs->addTab(m_page2, QString::fromUtf8("array環境"));
-    m_tabs->addTab(m_page3, QString::fromUtf8("HTML格式"));
+    m_tabs->addTab(m_page1, tr("tabular環境"));
+    m_tabs->addTab(m_page2, tr("array環境"));
+    m_tabs->addTab(m_page3, tr("HTML格式"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("取消"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CDecodeOpDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CDecodeOpDlg::reject);
 

@@ -3,6 +3,8 @@
 #include "Cp932Text.h"
 #include "KeywordInsert.h"
 #include "MessageBox.h"
+#include "QtMessageBox.h"
+#include "RadioGroup.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -13,24 +15,28 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 CGenerateTargetDlg::CGenerateTargetDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8("產生的目標"));
-    m_tabular = new QPushButton(QString::fromUtf8("tabular環境(&T)"), this);
-    m_array = new QPushButton(QString::fromUtf8("array環境((&A)"), this);
-    m_html = new QPushButton(QString::fromUtf8("HTML格式(&H)"), this);
-    m_cancel = new QPushButton(QString::fromUtf8("取消"), this);
-    m_tabular->setToolTip(QString::fromUtf8("tabular環境のコードを生成します。"));
-    m_array->setToolTip(QString::fromUtf8("array環境のコードを生成します。"));
-    m_html->setToolTip(QString::fromUtf8("HTML形式のコードを生成します。"));
+    setWindowTitle(tr("產生的目標"));
+    m_tabular = new QPushButton(tr("tabular環境(&T)"), this);
+    m_array = new QPushButton(tr("array環境((&A)"), this);
+    m_html = new QPushButton(tr("HTML格式(&H)"), this);
+    m_cancel = new QPushButton(tr("取消"), this);
+    m_tabular->setToolTip(tr("tabular環境のコードを生成します。"));
+    m_array->setToolTip(tr("array環境のコードを生成します。"));
+    m_html->setToolTip(tr("HTML形式のコードを生成します。"));
     m_tabular->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
+    // As wide as the title needs, for the window manager to show it whole.
+    const int width =
+        std::max(160, TitleWidth(*this) - 2 * style()->pixelMetric(QStyle::PM_LayoutLeftMargin));
     for (QPushButton* b : {m_tabular, m_array, m_html}) {
-        b->setMinimumWidth(160);
+        b->setMinimumWidth(width);
         layout->addWidget(b);
     }
     layout->addSpacing(8);
@@ -50,9 +56,9 @@ void CGenerateTargetDlg::Choose(int target) {
 }
 
 CGenerateProgressDlg::CGenerateProgressDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8("進行狀況"));
+    setWindowTitle(tr("進行狀況"));
     setWindowFlag(Qt::WindowCloseButtonHint, false);
-    m_group = new QGroupBox(QString::fromUtf8("原始碼產生中..."), this);
+    m_group = new QGroupBox(tr("原始碼產生中..."), this);
     m_progress = new QProgressBar(m_group);
     m_progress->setObjectName(QStringLiteral("progress"));
     m_progress->setTextVisible(false);
@@ -90,13 +96,13 @@ void CGenerateProgressDlg::SetPos(int pos) {
 COutputMethodDlg::COutputMethodDlg(COutputMethodData& method, IMessageBox& messages,
                                    QWidget* parent)
     : QDialog(parent), m_data(method), m_messages(messages) {
-    setWindowTitle(QString::fromUtf8("輸出方法"));
-    auto* existing = new QRadioButton(QString::fromUtf8("存入舊有檔案"), this);
-    auto* fresh = new QRadioButton(QString::fromUtf8("存入新檔"), this);
+    setWindowTitle(tr("輸出方法"));
+    auto* existing = new QRadioButton(tr("存入舊有檔案"), this);
+    auto* fresh = new QRadioButton(tr("存入新檔"), this);
     m_method = new QButtonGroup(this);
     m_method->addButton(existing, 0);
     m_method->addButton(fresh, 1);
-    m_keywordGroup = new QGroupBox(QString::fromUtf8("關鍵字"), this);
+    m_keywordGroup = new QGroupBox(tr("關鍵字"), this);
     m_keyword = new QLineEdit(m_keywordGroup);
     m_keyword->setObjectName(QStringLiteral("keyword"));
     m_keyword->setMinimumWidth(220);
@@ -104,7 +110,7 @@ COutputMethodDlg::COutputMethodDlg(COutputMethodData& method, IMessageBox& messa
     inner->addWidget(m_keyword);
 
     // A new file's encoding; an existing file keeps its own.
-    m_encodingGroup = new QGroupBox(QString::fromUtf8("新檔的文字編碼"), this);
+    m_encodingGroup = new QGroupBox(tr("新檔的文字編碼"), this);
     auto* utf8 =
         new QRadioButton(QString::fromUtf8(EncodingName(TextEncoding::Utf8)), m_encodingGroup);
     utf8->setObjectName(QStringLiteral("utf8"));
@@ -119,7 +125,7 @@ COutputMethodDlg::COutputMethodDlg(COutputMethodData& method, IMessageBox& messa
     encodings->addWidget(cp932);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("取消"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
     connect(buttons, &QDialogButtonBox::accepted, this, &COutputMethodDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &COutputMethodDlg::reject);
 
@@ -142,6 +148,8 @@ COutputMethodDlg::COutputMethodDlg(COutputMethodData& method, IMessageBox& messa
     m_keyword->setEnabled(method.m_method == 0);
     m_encodingGroup->setEnabled(method.m_method == 1);
     m_encoding->button(static_cast<int>(method.m_encoding))->setChecked(true);
+    TabToCheckedRadio(m_method);
+    TabToCheckedRadio(m_encoding);
     m_keyword->setText(Cp932ToQString(method.m_keyword));
 }
 

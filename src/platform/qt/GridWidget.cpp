@@ -10,6 +10,7 @@
 #include "QtMessageBox.h"
 #include "Resource.h"
 #include "TextCodec.h"
+#include "UiText.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -319,7 +320,7 @@ void CGridWidget::keyPressEvent(QKeyEvent* e) {
         if (!cp932)
             QToolTip::showText(
                 mapToGlobal(QPoint(CGridGeometry::GRID_LEFT, CGridGeometry::GRID_TOP)),
-                QString::fromUtf8(kMsgCharNotCp932).arg(text), this);
+                UiText(QString::fromUtf8(kMsgCharNotCp932)).arg(text), this);
     }
     QWidget::keyPressEvent(e);
 }
@@ -393,7 +394,7 @@ void CGridWidget::ShowScrollTip(ScrollBarKind kind, const std::string& utf8) {
     CTipScrollBar* bar = ScrollBar(kind);
     if (!bar)
         return;
-    const QString text = QString::fromStdString(utf8);
+    const QString text = UiText(utf8);
     bar->setToolTip(text);
     QToolTip::showText(QCursor::pos(), text, bar);
 }

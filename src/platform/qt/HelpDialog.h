@@ -10,4 +10,6 @@ public:
 
     // The page as HTML, built from the menu and key tables.
     static QString PageHtml();
+    // Which language is in force, why, and how to choose another.
+    static QString LanguageHtml();
 };

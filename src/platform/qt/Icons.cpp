@@ -2,6 +2,7 @@
 
 #include "Resource.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -352,7 +353,8 @@ QPixmap SplashPicture() {
     sub.setPixelSize(12);
     p.setFont(sub);
     p.drawText(QRectF(26, 126, 220, 40), Qt::AlignLeft | Qt::TextWordWrap,
-               QStringLiteral("Tables for LaTeX and HTML, drawn as you see them."));
+               QCoreApplication::translate("CSplashWnd",
+                                           "Tables for LaTeX and HTML, drawn as you see them."));
     p.setPen(QPen(QColor(255, 255, 255, 160), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(1, 1, 398, 198));

@@ -4,6 +4,7 @@
 #include "Cp932Text.h"
 #include "InputCodes.h"
 #include "Resource.h"
+#include "UiText.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -25,11 +26,11 @@ public:
         QString bad;
         const std::optional<std::string> cp932 = QStringToCp932(input, &bad);
         if (!cp932) {
-            ShowRefusal(m_edit, QString::fromUtf8(kMsgCharNotCp932).arg(bad));
+            ShowRefusal(m_edit, UiText(QString::fromUtf8(kMsgCharNotCp932)).arg(bad));
             return Invalid;
         }
         if (cp932->size() > MAX_TEXT_BYTES) {
-            ShowRefusal(m_edit, QString::fromUtf8(kMsgTextTooLong));
+            ShowRefusal(m_edit, UiText(QString::fromUtf8(kMsgTextTooLong)));
             return Invalid;
         }
         return Acceptable;
@@ -55,11 +56,11 @@ std::optional<std::string> CInPlaceEdit::Cp932Text() {
     QString bad;
     std::optional<std::string> cp932 = QStringToCp932(text(), &bad);
     if (!cp932) {
-        ShowRefusal(this, QString::fromUtf8(kMsgCharNotCp932).arg(bad));
+        ShowRefusal(this, UiText(QString::fromUtf8(kMsgCharNotCp932)).arg(bad));
         return std::nullopt;
     }
     if (cp932->size() > MAX_TEXT_BYTES) {
-        ShowRefusal(this, QString::fromUtf8(kMsgTextTooLong));
+        ShowRefusal(this, UiText(QString::fromUtf8(kMsgTextTooLong)));
         return std::nullopt;
     }
     return cp932;

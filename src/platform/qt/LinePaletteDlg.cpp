@@ -26,19 +26,19 @@ struct CButtonDef {
 
 // In the palette's order: the single row, the double row, then grid, template, clear.
 const std::array<CButtonDef, 13> kButtons = {{
-    {"WOLINE", ID_LINE_SINGLE_FRAME, "単線枠"},
-    {"LOLINE", ID_LINE_SINGLE_LEFT, "左単線"},
-    {"TOLINE", ID_LINE_SINGLE_TOP, "上単線"},
-    {"BOLINE", ID_LINE_SINGLE_BOTTOM, "下単線"},
-    {"ROLINE", ID_LINE_SINGLE_RIGHT, "右単線"},
-    {"WTLINE", ID_LINE_DOUBLE_FRAME, "２重線枠"},
-    {"LTLINE", ID_LINE_DOUBLE_LEFT, "左２重線"},
-    {"TTLINE", ID_LINE_DOUBLE_TOP, "上２重線"},
-    {"BTLINE", ID_LINE_DOUBLE_BOTTOM, "下２重線"},
-    {"RTLINE", ID_LINE_DOUBLE_RIGHT, "右２重線"},
-    {"KLINE", ID_LINE_GRID, "格子状"},
-    {"OTHERA", ID_LINE_TEMPLATE, "定型"},
-    {"CLEAR", ID_LINE_CLEAR, "クリア"},
+    {"WOLINE", ID_LINE_SINGLE_FRAME, QT_TRANSLATE_NOOP("CLinePaletteDlg", "単線枠")},
+    {"LOLINE", ID_LINE_SINGLE_LEFT, QT_TRANSLATE_NOOP("CLinePaletteDlg", "左単線")},
+    {"TOLINE", ID_LINE_SINGLE_TOP, QT_TRANSLATE_NOOP("CLinePaletteDlg", "上単線")},
+    {"BOLINE", ID_LINE_SINGLE_BOTTOM, QT_TRANSLATE_NOOP("CLinePaletteDlg", "下単線")},
+    {"ROLINE", ID_LINE_SINGLE_RIGHT, QT_TRANSLATE_NOOP("CLinePaletteDlg", "右単線")},
+    {"WTLINE", ID_LINE_DOUBLE_FRAME, QT_TRANSLATE_NOOP("CLinePaletteDlg", "２重線枠")},
+    {"LTLINE", ID_LINE_DOUBLE_LEFT, QT_TRANSLATE_NOOP("CLinePaletteDlg", "左２重線")},
+    {"TTLINE", ID_LINE_DOUBLE_TOP, QT_TRANSLATE_NOOP("CLinePaletteDlg", "上２重線")},
+    {"BTLINE", ID_LINE_DOUBLE_BOTTOM, QT_TRANSLATE_NOOP("CLinePaletteDlg", "下２重線")},
+    {"RTLINE", ID_LINE_DOUBLE_RIGHT, QT_TRANSLATE_NOOP("CLinePaletteDlg", "右２重線")},
+    {"KLINE", ID_LINE_GRID, QT_TRANSLATE_NOOP("CLinePaletteDlg", "格子状")},
+    {"OTHERA", ID_LINE_TEMPLATE, QT_TRANSLATE_NOOP("CLinePaletteDlg", "定型")},
+    {"CLEAR", ID_LINE_CLEAR, QT_TRANSLATE_NOOP("CLinePaletteDlg", "クリア")},
 }};
 
 const CButtonDef* FindButton(const QString& caption) {
@@ -181,9 +181,9 @@ CLinePaletteDlg::CLinePaletteDlg(QWidget* owner, std::function<void(int)> post,
     : QDialog(owner,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_post(std::move(post)), m_toGrid(std::move(toGrid)) {
-    setWindowTitle(QStringLiteral("框線"));
+    setWindowTitle(tr("框線"));
 
-    auto* style = new QGroupBox(QStringLiteral("樣式"), this);
+    auto* style = new QGroupBox(tr("樣式"), this);
     auto* rows = new QVBoxLayout(style);
     QHBoxLayout* row = nullptr;
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
@@ -196,17 +196,17 @@ CLinePaletteDlg::CLinePaletteDlg(QWidget* owner, std::function<void(int)> post,
         }
         const CButtonDef& def = kButtons[i];
         auto* button = new CLineButton(QLatin1String(def.caption), def.command, style);
-        button->setToolTip(QString::fromUtf8(def.tip));
+        button->setToolTip(tr(def.tip));
         connect(button, &QAbstractButton::clicked, this, [this, button] { OnPicture(button); });
         row->addWidget(button, 0, Qt::AlignVCenter);
         if (i >= 10)
             row->addStretch(1);
     }
 
-    QGroupBox* method =
-        NewRadioGroup("輸入方法", {"插入", "覆寫", "消去"}, m_methods, this, "method", true);
+    QGroupBox* method = NewRadioGroup(tr("輸入方法"), {tr("插入"), tr("覆寫"), tr("消去")},
+                                      m_methods, this, "method", true);
     SetRadio(m_methods, LINE_INSERT);
-    m_close = new QPushButton(QStringLiteral("結束"), this);
+    m_close = new QPushButton(tr("結束"), this);
     m_close->setObjectName(QStringLiteral("close"));
     // Enter is the palette's own key, not a default button's.
     m_close->setAutoDefault(false);

@@ -4,11 +4,12 @@
 #include "GridWidget.h"
 #include "HelpDialog.h"
 #include "Icons.h"
-#include "QtClipboard.h"
 #include "LinePaletteDlg.h"
+#include "QtClipboard.h"
 #include "QtGenerateDialogs.h"
 #include "Resource.h"
 #include "SplashWindow.h"
+#include "UiText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -157,13 +158,13 @@ void CMainFrame::CreateAppCommands() {
 }
 
 QAction* CMainFrame::NewCommandAction(int id, const std::string& text, QObject* owner) {
-    auto* action = new QAction(QString::fromStdString(text), owner);
+    auto* action = new QAction(UiText(text), owner);
     action->setProperty(kCommandProperty, id);
     const CCommandPrompt prompt = CommandPrompt(id);
     if (!prompt.status.empty())
-        action->setStatusTip(QString::fromStdString(prompt.status));
+        action->setStatusTip(UiText(prompt.status));
     if (!prompt.tooltip.empty())
-        action->setToolTip(QString::fromStdString(prompt.tooltip));
+        action->setToolTip(UiText(prompt.tooltip));
     connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
     return action;
 }
@@ -175,7 +176,7 @@ void CMainFrame::FillMenu(QMenu* menu, const std::vector<CMenuEntry>& entries, b
             menu->addSeparator();
             break;
         case CMenuEntry::Popup: {
-            QMenu* sub = menu->addMenu(QString::fromStdString(e.text));
+            QMenu* sub = menu->addMenu(UiText(e.text));
             FillMenu(sub, e.children, mainMenu);
             break;
         }
@@ -193,7 +194,7 @@ void CMainFrame::FillMenu(QMenu* menu, const std::vector<CMenuEntry>& entries, b
 
 void CMainFrame::CreateMenus() {
     for (const CMenuEntry& top : MainMenu()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromStdString(top.text));
+        QMenu* menu = menuBar()->addMenu(UiText(top.text));
         FillMenu(menu, top.children, true);
     }
     // Accelerators: on the menu actions, and on hidden actions for key-only commands.
@@ -211,10 +212,15 @@ void CMainFrame::CreateMenus() {
         action->setShortcuts(sequences);
         action->setShortcutContext(Qt::WindowShortcut);
     }
+    // The desktop's quit key: the close box's way, with its save question.
+    if (QAction* exit = Action(ID_APP_EXIT)) {
+        exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+        exit->setShortcutContext(Qt::WindowShortcut);
+    }
 }
 
 void CMainFrame::CreateToolBar() {
-    m_wndToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_wndToolBar = new QToolBar(tr("Toolbar"), this);
     m_wndToolBar->setObjectName(QStringLiteral("toolbar"));
     m_wndToolBar->setMovable(true);
     m_wndToolBar->setIconSize(QSize(16, 16));
@@ -236,7 +242,7 @@ void CMainFrame::CreateToolBar() {
 void CMainFrame::CreateStatusBar() {
     m_wndStatusBar = statusBar();
     m_wndStatusBar->setObjectName(QStringLiteral("statusbar"));
-    auto* message = new QLabel(QString::fromUtf8(kIdleMessage), m_wndStatusBar);
+    auto* message = new QLabel(UiText(std::string(kIdleMessage)), m_wndStatusBar);
     m_wndStatusBar->addWidget(message, 1);
     // The cell position pane, as wide as its widest text. The platform reports no lock-key
     // state portably, so there are no lock indicators.
@@ -286,10 +292,12 @@ void CMainFrame::UpdateCommandUi() {
 }
 
 void CMainFrame::UpdateTitle() {
-    const QString title = QString::fromStdString(m_doc.GetTitle()) + QStringLiteral(" - ") +
-                          QString::fromUtf8(kAppName);
+    // [*]: Qt shows the modified mark there.
+    const QString title =
+        UiText(m_doc.GetTitle()) + QStringLiteral("[*] - ") + QString::fromUtf8(kAppName);
     if (windowTitle() != title)
         setWindowTitle(title);
+    setWindowModified(m_doc.IsModified());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -1,12 +1,42 @@
 #include "QtFileDialog.h"
 
 #include "UiResources.h"
+#include "UiText.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
 #include <QStringList>
+
+namespace {
+
+// Qt's own state of the dialog (view, history), its size and the last folder, kept with the
+// other settings.
+const char* const kStateGroup = "FileDialog";
+const QSize kDefaultSize(820, 520);
+
+void RestoreDialogState(QFileDialog& dialog, bool hasPlace) {
+    QSettings settings(QStringLiteral("KESTA"), QStringLiteral("Visual Brindle"));
+    settings.beginGroup(QLatin1String(kStateGroup));
+    dialog.restoreState(settings.value(QStringLiteral("state")).toByteArray());
+    const QSize size = settings.value(QStringLiteral("size"), kDefaultSize).toSize();
+    dialog.resize(size.isValid() ? size : kDefaultSize);
+    const QString folder = settings.value(QStringLiteral("folder")).toString();
+    if (!hasPlace && !folder.isEmpty() && QFileInfo(folder).isDir())
+        dialog.setDirectory(folder);
+}
+
+void SaveDialogState(const QFileDialog& dialog) {
+    QSettings settings(QStringLiteral("KESTA"), QStringLiteral("Visual Brindle"));
+    settings.beginGroup(QLatin1String(kStateGroup));
+    settings.setValue(QStringLiteral("state"), dialog.saveState());
+    settings.setValue(QStringLiteral("size"), dialog.size());
+    settings.setValue(QStringLiteral("folder"), dialog.directory().absolutePath());
+}
+
+} // namespace
 
 QString QtFilterText(const CFileFilter& filter) {
     QStringList patterns;
@@ -17,7 +47,7 @@ QString QtFilterText(const CFileFilter& filter) {
     }
     if (patterns.isEmpty())
         patterns << QStringLiteral("*");
-    QString name = QString::fromStdString(filter.name).trimmed();
+    QString name = UiText(filter.name).trimmed();
     // A name that already ends with its patterns in parentheses drops them; Qt reads the
     // patterns from the last parentheses of the text.
     if (name.endsWith(u')')) {
@@ -37,7 +67,7 @@ CFileDialogResult CQtFileDialog::Run(const CFileDialogRequest& request) {
     dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
     if (!request.title.empty())
-        dialog.setWindowTitle(QString::fromStdString(request.title));
+        dialog.setWindowTitle(UiText(request.title));
     QStringList filters;
     for (const CFileFilter& f : request.filters)
         filters << QtFilterText(f);
@@ -45,11 +75,15 @@ CFileDialogResult CQtFileDialog::Run(const CFileDialogRequest& request) {
         dialog.setNameFilters(filters);
     if (!request.defaultExt.empty())
         dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
-    if (!request.initialName.empty())
-        dialog.selectFile(QString::fromStdString(request.initialName));
+    const QString initial = QString::fromStdString(request.initialName);
+    RestoreDialogState(dialog, QFileInfo(initial).isAbsolute());
+    if (!initial.isEmpty())
+        dialog.selectFile(initial);
 
     for (;;) {
-        if (dialog.exec() != QDialog::Accepted)
+        const bool accepted = dialog.exec() == QDialog::Accepted;
+        SaveDialogState(dialog);
+        if (!accepted)
             return {CFileDialogResult::Cancel, {}};
         const QStringList files = dialog.selectedFiles();
         if (files.isEmpty())
@@ -58,13 +92,15 @@ CFileDialogResult CQtFileDialog::Run(const CFileDialogRequest& request) {
         if (request.pathMustExist && !info.absoluteDir().exists()) {
             QMessageBox::warning(
                 &dialog, QString::fromUtf8(kAppName),
-                QStringLiteral("The folder %1 does not exist.").arg(info.absolutePath()));
+                QCoreApplication::translate("CQtFileDialog", "The folder %1 does not exist.")
+                    .arg(info.absolutePath()));
             continue;
         }
         if (request.fileMustExist && !info.isFile()) {
             QMessageBox::warning(
                 &dialog, QString::fromUtf8(kAppName),
-                QStringLiteral("The file %1 does not exist.").arg(info.absoluteFilePath()));
+                QCoreApplication::translate("CQtFileDialog", "The file %1 does not exist.")
+                    .arg(info.absoluteFilePath()));
             continue;
         }
         return {CFileDialogResult::Ok, info.absoluteFilePath().toStdString()};

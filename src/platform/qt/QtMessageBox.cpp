@@ -1,9 +1,24 @@
 #include "QtMessageBox.h"
 
 #include "UiResources.h"
+#include "UiText.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+
+int TitleWidth(const QWidget& window) {
+    // The title bar also holds the window manager's icon and buttons.
+    return window.fontMetrics().horizontalAdvance(window.windowTitle()) + 160;
+}
+
+void FitTitle(QMessageBox& box) {
+    const int width = TitleWidth(box);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
 
 namespace {
 
@@ -41,12 +56,13 @@ QMessageBox::StandardButtons ToQt(MsgButtons buttons) {
 
 MsgAnswer CQtMessageBox::Show(const std::string& text, MsgIcon icon, MsgButtons buttons) {
     QWidget* parent = m_parent ? m_parent : QApplication::activeWindow();
-    QMessageBox box(ToQt(icon), QString::fromUtf8(kAppName), QString::fromStdString(text),
-                    ToQt(buttons), parent);
+    QMessageBox box(ToQt(icon), QString::fromUtf8(kAppName), UiText(text), ToQt(buttons), parent);
+    box.setObjectName(QStringLiteral("messageBox"));
     // The first button is the default, as with the system's boxes.
     box.setDefaultButton(buttons == MsgButtons::Ok || buttons == MsgButtons::OkCancel
                              ? QMessageBox::Ok
                              : QMessageBox::Yes);
+    FitTitle(box);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MsgAnswer::Yes;

@@ -2,9 +2,16 @@
 
 #include "MessageBox.h"
 
+class QMessageBox;
 class QWidget;
 
-// Message boxes over QMessageBox, captioned with the application's name.
+// Widens box so that its whole title shows.
+void FitTitle(QMessageBox& box);
+// The width a window needs to show its whole title beside the window manager's buttons.
+int TitleWidth(const QWidget& window);
+
+// Message boxes over QMessageBox, captioned with the application's name; the text is
+// translated on its way in (UiText).
 class CQtMessageBox : public IMessageBox {
 public:
     // parent: the window the boxes are modal to (may be set later).

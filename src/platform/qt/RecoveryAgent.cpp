@@ -1,6 +1,7 @@
 #include "RecoveryAgent.h"
 
 #include "MainWindow.h"
+#include "UiText.h"
 
 #include <QStatusBar>
 #include <QTimer>
@@ -24,5 +25,5 @@ CRecoveryAgent::~CRecoveryAgent() = default;
 void CRecoveryAgent::OnTimer() {
     m_controller.Tick();
     if (const std::optional<std::string> error = m_controller.TakeError())
-        m_frame.statusBar()->showMessage(QString::fromStdString(*error), 15000);
+        m_frame.statusBar()->showMessage(UiText(*error), 15000);
 }

@@ -4,6 +4,7 @@
 #include "Cp932Text.h"
 #include "MessageBox.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QPlainTextEdit>
@@ -18,20 +19,21 @@ CSourcePreviewDlg::CSourcePreviewDlg(CSourcePreviewData& preview, IClipboard& cl
                                      IMessageBox& messages, SaveFunction save, QWidget* parent)
     : QDialog(parent), m_data(preview), m_clipboard(clipboard), m_messages(messages),
       m_saveFunction(std::move(save)) {
-    setWindowTitle(QString::fromUtf8("產生之原始碼之預視與編輯"));
+    setWindowTitle(tr("產生之原始碼之預視與編輯"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    m_group = new QGroupBox(QString::fromUtf8("產生原始碼"), this);
+    m_group = new QGroupBox(tr("產生原始碼"), this);
     m_edit = new QPlainTextEdit(this);
     m_edit->setObjectName(QStringLiteral("source"));
     m_edit->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_edit->setTabChangesFocus(true);
-    m_save = new QPushButton(QString::fromUtf8("檔案之儲存(&F)"), this);
-    m_copy = new QPushButton(QString::fromUtf8("clipboard 之輸出(&C)"), this);
-    m_cancel = new QPushButton(QString::fromUtf8("取消"), this);
+    m_edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_save = new QPushButton(tr("檔案之儲存(&F)"), this);
+    m_copy = new QPushButton(tr("clipboard 之輸出(&C)"), this);
+    m_cancel = new QPushButton(tr("取消"), this);
     m_save->setDefault(true);
     // Enter in the text inserts a line break; the buttons take no automatic default.
     m_copy->setAutoDefault(false);

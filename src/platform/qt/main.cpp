@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "BrindleVersion.h"
 #include "MainWindow.h"
+#include "Translation.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -59,6 +60,8 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("KESTA"));
     QApplication::setApplicationVersion(QString::fromLatin1(kBrindleVersion));
     QApplication::setDesktopFileName(QStringLiteral("visual-brindle"));
+    if (!InstallUiLanguageFromEnvironment())
+        std::fprintf(stderr, "visual-brindle: the translation could not be loaded\n");
 
     CMyApp brindle;
     if (!brindle.InitInstance(QApplication::arguments().mid(1)))
