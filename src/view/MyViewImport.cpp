@@ -35,10 +35,11 @@ std::string WarningsMessage(const std::string& intro, const std::vector<std::str
 
 // The options a source of target shows: the members that kind of source can carry. The
 // caption and label texts only where the source has a caption or label, so the texts typed
-// in the options sheet stay otherwise.
+// in the options sheet stay otherwise. Doc and ArrayDoc stay: they describe the file around
+// the table, and a table imported from a document usually goes back into one after the
+// keyword, where document lines of its own would break it.
 void TakeSourceOptions(COptionsRecord& options, const COptionsRecord& found, int target) {
     if (target == TARGET_TABULAR) {
-        options.Doc = found.Doc;
         options.Com = found.Com;
         options.Table = found.Table;
         options.LabelPos = found.LabelPos;
@@ -49,7 +50,6 @@ void TakeSourceOptions(COptionsRecord& options, const COptionsRecord& found, int
         if (found.Label)
             options.LabelStr = found.LabelStr;
     } else if (target == TARGET_ARRAY) {
-        options.ArrayDoc = found.ArrayDoc;
         options.ArrayCom = found.ArrayCom;
         options.Kakko = found.Kakko;
         options.Math = found.Math;

@@ -129,7 +129,7 @@ TEST_F(ImportTest, ImportedTableBecomesANewUntitledModifiedDocument) {
     COptionsRecord& options = View().Generation().Options();
     options.BorderHTML = 1; // another target's options stay
     options.Kakko = 2;
-    options.Doc = 1; // the source has no document environment
+    options.Doc = 1; // the file around the table is no option of the table
 
     Import(m_files.Write("sales.tex", kLatex));
 
@@ -154,7 +154,7 @@ TEST_F(ImportTest, ImportedTableBecomesANewUntitledModifiedDocument) {
     EXPECT_EQ(options.CapStr, "Sales");
     EXPECT_EQ(options.Label, 1);
     EXPECT_EQ(options.LabelStr, "tab:s");
-    EXPECT_EQ(options.Doc, 0);
+    EXPECT_EQ(options.Doc, 1);
     EXPECT_EQ(options.BorderHTML, 1);
     EXPECT_EQ(options.Kakko, 2);
 
