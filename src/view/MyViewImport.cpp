@@ -143,7 +143,7 @@ std::unique_ptr<CImportedTable> CMyView::ReadClipboardSource() {
     std::string bytes;
     TableSourceFormat format = TableSourceFormat::Html;
     TextEncoding encoding = TextEncoding::Utf8;
-    const char* flavour = "HTML";
+    const char* refusal = "The clipboard's HTML holds no table that can be pasted:\n";
     if (!html || GuessTableSourceFormat(*html) != TableSourceFormat::Html) {
         CClipboardText read = m_clipboard->GetText();
         if (read.status == CClipboardText::Unconvertible) {
@@ -156,7 +156,7 @@ std::unique_ptr<CImportedTable> CMyView::ReadClipboardSource() {
             bytes = std::move(read.text);
             format = GuessTableSourceFormat(bytes);
             encoding = TextEncoding::Cp932;
-            flavour = "text";
+            refusal = "The clipboard's text holds no table that can be pasted:\n";
         } else if (html) {
             bytes = std::move(*html); // no text: the HTML says why it holds no table
         } else {
@@ -169,9 +169,10 @@ std::unique_ptr<CImportedTable> CMyView::ReadClipboardSource() {
     CTableImportError error;
     std::unique_ptr<CImportedTable> table = ImportTableSource(bytes, format, error, encoding);
     if (!table) {
-        ShowClipboardMessage(std::string("The clipboard's ") + flavour +
-                             " holds no table that can be pasted:\n" + error.Describe() +
-                             "\nNothing was pasted.");
+        std::string text = refusal;
+        text += error.Describe();
+        text += "\nNothing was pasted.";
+        ShowClipboardMessage(text);
         return nullptr;
     }
     return table;
