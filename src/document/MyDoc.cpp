@@ -85,21 +85,38 @@ bool CMyDoc::OnNewDocument() {
     return true;
 }
 
-void CMyDoc::OnFileNew() {
-    if (IsModified()) {
-        const MsgAnswer answer =
-            m_messageBox.Show(kAskSave, MsgIcon::None, MsgButtons::YesNoCancel);
-        if (answer == MsgAnswer::Cancel)
-            return;
-        if (answer == MsgAnswer::Yes) {
-            OnFileSave();
-            if (m_bSaveCancelled)
-                return;
-        }
+bool CMyDoc::AskToSaveChanges() {
+    if (!IsModified())
+        return true;
+    const MsgAnswer answer = m_messageBox.Show(kAskSave, MsgIcon::None, MsgButtons::YesNoCancel);
+    if (answer == MsgAnswer::Cancel)
+        return false;
+    if (answer == MsgAnswer::Yes) {
+        OnFileSave();
+        if (m_bSaveCancelled)
+            return false;
     }
+    return true;
+}
+
+void CMyDoc::OnFileNew() {
+    if (!AskToSaveChanges())
+        return;
     DeleteContents();
     SetPathName(kUntitled);
     m_sizes.ResetWidths();
+    m_bContentsReplaced = true;
+    UpdateAllViews();
+}
+
+void CMyDoc::TakeNewTable(CCellArray& cells, const CLineArray& hLines, const CLineArray& vLines) {
+    DeleteContents();
+    m_cells.Swap(cells);
+    m_hLines = hLines;
+    m_vLines = vLines;
+    SetPathName(kUntitled);
+    m_sizes.ResetWidths();
+    SetModifiedFlag(true);
     m_bContentsReplaced = true;
     UpdateAllViews();
 }

@@ -66,6 +66,14 @@ public:
     void OnFileSave();
     void OnFileSaveAs();
 
+    // New's question before the contents go: false when the user cancelled, or answered Yes
+    // and the save did not happen. True at once while nothing is modified.
+    bool AskToSaveChanges();
+    // Replaces the contents with a table read from elsewhere (the records of cells are taken
+    // over, cells is left empty), as a new untitled document with unsaved changes: standard
+    // widths, the views updated as after New.
+    void TakeNewTable(CCellArray& cells, const CLineArray& hLines, const CLineArray& vLines);
+
     // Opening a file named on the command line or handed over by the desktop.
     // False when the file could not be read; the error has been reported.
     bool OnOpenDocument(const std::string& path);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // How putting text on the clipboard ended.
@@ -31,4 +32,9 @@ public:
     // Anything but Ok: the text is not on the clipboard.
     virtual ClipboardWrite SetText(const std::string& cp932) = 0;
     virtual CClipboardText GetText() = 0;
+    // The HTML flavour (text/html) that browsers and spreadsheets put beside the text, as
+    // UTF-8, unconverted; none when the clipboard holds none.
+    virtual std::optional<std::string> GetHtml() { return std::nullopt; }
+    // Text or an HTML flavour is on the clipboard (cheap: nothing is converted).
+    virtual bool HasText() { return GetText().status != CClipboardText::NoText || GetHtml(); }
 };

@@ -110,7 +110,16 @@ void CMyView::OnDraw(IDeviceContext& dc) {
 namespace {
 
 enum class CommandFamily {
-    None, Display, Selection, Text, Undo, Clipboard, Generate, CellSize, Border
+    None,
+    Display,
+    Selection,
+    Text,
+    Undo,
+    Clipboard,
+    Generate,
+    CellSize,
+    Border,
+    Import
 };
 
 // The view's command map: the family whose handlers take each command.
@@ -165,6 +174,9 @@ CommandFamily FamilyOf(int id) {
     case ID_LINE_PALETTE:
     case ID_LINE_TEMPLATE:
         return CommandFamily::Border;
+    case ID_FILE_IMPORT_TABLE:
+    case ID_EDIT_PASTE_SOURCE:
+        return CommandFamily::Import;
     default:
         return CommandFamily::None;
     }
@@ -193,6 +205,8 @@ bool CMyView::OnCommand(int id) {
         return OnCellSizeCommand(id);
     case CommandFamily::Border:
         return OnBorderCommand(id);
+    case CommandFamily::Import:
+        return OnImportCommand(id);
     case CommandFamily::None:
         break;
     }
@@ -217,6 +231,8 @@ bool CMyView::OnUpdateCommand(int id, CCmdUI& ui) {
         return OnUpdateCellSizeCommand(id, ui);
     case CommandFamily::Border:
         return OnUpdateBorderCommand(id, ui);
+    case CommandFamily::Import:
+        return OnUpdateImportCommand(id, ui);
     case CommandFamily::None:
         break;
     }

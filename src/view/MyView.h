@@ -22,7 +22,9 @@ class CCellArray;
 class CLineArray;
 class CCellSize;
 class IClipboard;
+class IFileDialog;
 class IMessageBox;
+struct CImportedTable;
 enum class TextSeparator;
 
 // The grid view: the coordinator of the grid's parts and the controller of its input. It turns
@@ -137,6 +139,23 @@ public:
     void OnCopyPlain(TextSeparator sep);
     void OnPastePlain(TextSeparator sep);
 
+    // Import of LaTeX and HTML table source (MyViewImport.cpp).
+    // The file dialog and the message box of ID_FILE_IMPORT_TABLE; without them it does
+    // nothing. ID_EDIT_PASTE_SOURCE uses the clipboard of SetClipboard.
+    void SetImportServices(IFileDialog* fileDialog, IMessageBox* messageBox) {
+        m_importFiles = fileDialog;
+        m_importMessages = messageBox;
+    }
+    // ID_FILE_IMPORT_TABLE: after New's save question, the first table of a LaTeX or HTML
+    // file becomes a new untitled table with unsaved changes, and the options the source
+    // shows for its kind go into the options record. A read or parse error is shown and
+    // nothing changes.
+    void OnImportTable();
+    // ID_EDIT_PASTE_SOURCE: the table in the clipboard's HTML flavour, else in its text
+    // (LaTeX or HTML), pasted at the selection like the clipboard block, as one undo step.
+    // A parse error is shown and nothing changes.
+    void OnPasteTableSource();
+
     // Generation (MyViewGenerate.cpp): ID_GENERATE and ID_GENERATE_OPTIONS.
     void SetGenerateServices(const CGenerateServices& services) {
         m_generate.SetServices(services);
@@ -242,6 +261,8 @@ private:
     bool OnUpdateCellSizeCommand(int id, CCmdUI& ui);
     bool OnBorderCommand(int id);
     bool OnUpdateBorderCommand(int id, CCmdUI& ui);
+    bool OnImportCommand(int id);
+    bool OnUpdateImportCommand(int id, CCmdUI& ui);
 
     // The editing frame: region (the normalised selection or what the command derives from
     // it) is saved into the undo block and change alters the model and says whether it did,
@@ -302,6 +323,9 @@ private:
     // cell through the editing frame, making room for its spans; the block stays as it is.
     void PasteBlockAtSelection(CCellBlock& block);
     void ShowClipboardMessage(const std::string& text);
+    // Table source from the clipboard: its HTML flavour when that holds a table, else its
+    // text; null when there is none or it was refused (the refusal has been shown).
+    std::unique_ptr<CImportedTable> ReadClipboardSource();
 
     CMyDoc& m_doc;
     IViewHost* m_host = nullptr;
@@ -321,6 +345,8 @@ private:
     CCellInputData m_cellInput;
     IClipboard* m_clipboard = nullptr;
     IMessageBox* m_clipboardMessages = nullptr;
+    IFileDialog* m_importFiles = nullptr;
+    IMessageBox* m_importMessages = nullptr;
 
     bool m_initialized = false;
     bool m_blocksBound = false;

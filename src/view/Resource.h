@@ -54,6 +54,8 @@ inline constexpr int ID_COPY_PLAIN_TEXT = 32803;
 inline constexpr int ID_TO_MATH = 32805;
 inline constexpr int ID_TO_PLAIN = 32807;
 inline constexpr int ID_VIEW_GRID = 32808;
+inline constexpr int ID_FILE_IMPORT_TABLE = 32820;
+inline constexpr int ID_EDIT_PASTE_SOURCE = 32821;
 
 // Status bar pane of the cursor cell.
 inline constexpr int ID_INDICATOR_CELL = 123;

@@ -62,10 +62,13 @@ TEST(UiResources, MenuBarHasEveryMenuInOrder) {
         std::vector<int> ids;
     };
     const Case cases[] = {
-        {"&File", {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_APP_EXIT}},
+        {"&File",
+         {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_IMPORT_TABLE,
+          ID_APP_EXIT}},
         {"&Edit",
          {ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR, ID_COPY_PLAIN_CSV,
-          ID_COPY_PLAIN_TEXT, ID_PASTE_PLAIN_CSV, ID_PASTE_PLAIN_TEXT, ID_TO_MATH, ID_TO_PLAIN}},
+          ID_COPY_PLAIN_TEXT, ID_PASTE_PLAIN_CSV, ID_PASTE_PLAIN_TEXT, ID_EDIT_PASTE_SOURCE,
+          ID_TO_MATH, ID_TO_PLAIN}},
         {"&View", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_GRID}},
         {"&Text", {ID_CELL_INPUT, ID_ALIGN_LEFT, ID_ALIGN_CENTER, ID_ALIGN_RIGHT}},
         {"Li&nes",
@@ -93,13 +96,13 @@ TEST(UiResources, ContextMenuHoldsTheGridCommandsInOrder) {
                         : e.kind == CMenuEntry::Separator ? -1
                                                           : -2);
     EXPECT_EQ(shape, (std::vector<int>{ID_CELL_INPUT, ID_GENERATE, -1, ID_EDIT_UNDO, ID_EDIT_CUT,
-                                       ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR, -2, -2, -1,
-                                       ID_LINE_PALETTE, -2}));
+                                       ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR, -2, -2,
+                                       ID_EDIT_PASTE_SOURCE, -1, ID_LINE_PALETTE, -2}));
     EXPECT_EQ(MenuCommandIds(menu),
               (std::vector<int>{ID_CELL_INPUT, ID_GENERATE, ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY,
                                 ID_EDIT_PASTE, ID_EDIT_CLEAR, ID_COPY_PLAIN_CSV, ID_COPY_PLAIN_TEXT,
-                                ID_PASTE_PLAIN_CSV, ID_PASTE_PLAIN_TEXT, ID_LINE_PALETTE,
-                                ID_TO_MATH, ID_TO_PLAIN}));
+                                ID_PASTE_PLAIN_CSV, ID_PASTE_PLAIN_TEXT, ID_EDIT_PASTE_SOURCE,
+                                ID_LINE_PALETTE, ID_TO_MATH, ID_TO_PLAIN}));
 }
 
 TEST(UiResources, AcceleratorsAreUniqueAndComplete) {
@@ -142,12 +145,13 @@ TEST(UiResources, EveryMenuAndToolbarCommandHasAPromptAndATooltip) {
 } // namespace
 
 // A letter two items of one menu share only moves between them; neither runs.
-TEST(UiResources, EditAndContextMenuMnemonicsAreDistinct) {
+TEST(UiResources, FileEditAndContextMenuMnemonicsAreDistinct) {
     struct Level {
         std::string name;
         const std::vector<CMenuEntry>* entries;
     };
-    std::vector<Level> levels = {{"Edit", &FindMenu("&Edit")->children},
+    std::vector<Level> levels = {{"File", &FindMenu("&File")->children},
+                                 {"Edit", &FindMenu("&Edit")->children},
                                  {"context", &ContextMenu()}};
     for (std::size_t i = 0; i < levels.size(); ++i) {
         const Level level = levels[i];

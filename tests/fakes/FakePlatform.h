@@ -84,6 +84,7 @@ public:
 class CFakeClipboard : public IClipboard {
 public:
     std::optional<std::string> text; // code page 932
+    std::optional<std::string> html; // the HTML flavour, UTF-8
     std::optional<std::string> refused;
     ClipboardWrite writeResult = ClipboardWrite::Ok;
     int writes = 0;
@@ -107,6 +108,7 @@ public:
         }
         return read;
     }
+    std::optional<std::string> GetHtml() override { return html; }
 };
 
 class CFakeProfileStore : public IProfileStore {

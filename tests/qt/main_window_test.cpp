@@ -130,14 +130,15 @@ private slots:
         QVERIFY(frame->Start({}));
         std::unique_ptr<QMenu> menu(frame->CreateContextMenu(frame.get()));
         const QList<QAction*> items = menu->actions();
-        QCOMPARE(items.size(), 13);
+        QCOMPARE(items.size(), 14);
         QVERIFY(items[2]->isSeparator());
-        QVERIFY(items[10]->isSeparator());
+        QVERIFY(items[11]->isSeparator());
         QCOMPARE(items[0]->property("brindleCommand").toInt(), ID_CELL_INPUT);
         QCOMPARE(items[1]->property("brindleCommand").toInt(), ID_GENERATE);
-        QCOMPARE(items[11]->property("brindleCommand").toInt(), ID_LINE_PALETTE);
-        QVERIFY(items[8]->menu() && items[9]->menu() && items[12]->menu());
-        QCOMPARE(items[12]->menu()->actions().size(), 2);
+        QCOMPARE(items[10]->property("brindleCommand").toInt(), ID_EDIT_PASTE_SOURCE);
+        QCOMPARE(items[12]->property("brindleCommand").toInt(), ID_LINE_PALETTE);
+        QVERIFY(items[8]->menu() && items[9]->menu() && items[13]->menu());
+        QCOMPARE(items[13]->menu()->actions().size(), 2);
 
         // A right click on the grid pops the same menu up.
         frame->show();
@@ -147,7 +148,7 @@ private slots:
         QApplication::sendEvent(frame->Grid(), &event);
         QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr);
         auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QCOMPARE(popup->actions().size(), 13);
+        QCOMPARE(popup->actions().size(), 14);
         QCOMPARE(popup->actions()[0]->property("brindleCommand").toInt(), ID_CELL_INPUT);
         popup->close();
     }

@@ -146,6 +146,13 @@ QString CHelpDialog::PageHtml() {
                "dump</tt>, <tt>convert</tt>, <tt>generate</tt>; <tt>--text-format csv|tab</tt> "
                "gives the choice), and <tt>brindle insert</tt> puts generated text after the "
                "keyword in a file.</p>");
+    html += tr("<p>File › Import Table reads the first table of a LaTeX file (<tt>tabular</tt>, "
+               "<tt>tabular*</tt>, <tt>tabularx</tt>, <tt>array</tt>, <tt>longtable</tt>) or "
+               "of an HTML file (<tt>TABLE</tt>) with its spans, placements and ruled lines, as "
+               "a new untitled table; a caption, a label or the math around an array go into "
+               "the generation options. A file it cannot read is named with the line and "
+               "column of the problem, and the open table stays as it was. <tt>brindle "
+               "import</tt> does the same on the command line.</p>");
     html += tr("<h3>Cell sizes and the font</h3>"
                "<p>A press on a column header opens the cell size dialog for that column; a "
                "press on a row header, Ctrl+H or Ctrl+J opens it for the cursor's column, or "
@@ -165,6 +172,11 @@ QString CHelpDialog::PageHtml() {
                "and pastes (cells separated by tabs, one row per line), As CSV the "
                "comma-separated form. A text with a character that a cell cannot hold is "
                "refused.</p>");
+    html += tr("<p>Paste Table Source pastes a table copied as LaTeX or HTML source, or copied "
+               "from a web page or a spreadsheet (their HTML form is read first), at the "
+               "top-left cell of the selection with its spans, placements and ruled lines, like "
+               "Paste; Undo takes it back in one step. Source it cannot read is named with the "
+               "line and column of the problem, and nothing is pasted.</p>");
     html += tr("<h3>Commands</h3>");
     html += QStringLiteral("<table cellpadding='3'><tr><th align='left'>%1</th>"
                            "<th align='left'>%2</th><th align='left'>%3</th></tr>")

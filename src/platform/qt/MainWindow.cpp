@@ -58,6 +58,7 @@ CMainFrame::CMainFrame(IMessageBox& messageBox, IFileDialog& fileDialog,
     // The generate commands' dialogs; a child object, so it outlives the view's last use.
     m_view.SetGenerateServices((new CQtGenerateDialogs(messageBox, fileDialog, this))->Services());
     m_view.SetClipboard(&SystemClipboard(), &messageBox);
+    m_view.SetImportServices(&fileDialog, &messageBox);
     // The border palette: a tool window of this window; its buttons' commands take the
     // menu's way, Ctrl+F in it comes back to the grid.
     auto* palettes = new CQtLinePaletteFactory(

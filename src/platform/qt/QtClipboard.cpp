@@ -45,3 +45,18 @@ CClipboardText CQtClipboard::GetText() {
     }
     return result;
 }
+
+std::optional<std::string> CQtClipboard::GetHtml() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
+    if (!data || !data->hasHtml())
+        return std::nullopt;
+    // html() decodes the flavour by its byte-order mark or its charset declaration.
+    return data->html().toStdString();
+}
+
+bool CQtClipboard::HasText() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
+    return data && (data->hasText() || data->hasHtml());
+}
