@@ -5,6 +5,7 @@
 #include "Settings.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -12,7 +13,11 @@ namespace {
 constexpr const char* REG_SECTION = "BrindleReg";
 constexpr const char* REG_KEY = "Registry";
 
+// A folder or a device of the old names is no INI file.
 bool Readable(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return false;
     std::ifstream in(path, std::ios::binary);
     return in.is_open();
 }

@@ -78,6 +78,17 @@ TEST(SettingsLoad, OfBothNamesOnlyTheNewerIsRead) {
     EXPECT_EQ(Mark(dir, "BRD_V17.INI"), -1) << "untouched";
 }
 
+TEST(SettingsLoad, AFolderOfAnIniNameIsNoIniFile) {
+    CTempFolder dir;
+    fs::create_directory(dir.path / "Brindle.INI");
+    fs::create_directory(dir.path / "BRD_V17.INI");
+    CFakeProfileStore registry;
+    CSettingsLoad load(registry, dir.path.string());
+    EXPECT_FALSE(load.FromIni());
+    EXPECT_EQ(&load.Store(), &registry);
+    EXPECT_TRUE(registry.strings.empty());
+}
+
 TEST(SettingsLoad, TheOlderNameServesWhenTheNewerIsAbsent) {
     CTempFolder dir;
     Put(dir, "BRD_V17.INI", "[BrindleFont]\nHeight=12\n[BrindleReg]\nRegistry=0\n");
