@@ -4,8 +4,6 @@
 #include <QScreen>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace {
 
 // Smaller than this a window cannot be grabbed again.
