@@ -43,14 +43,14 @@ void CMyView::OnInitialUpdate() {
         return;
     }
     m_geometry.SetScrollBarSize(m_host->GetScrollBarSize());
-    m_host->SetViewFont(m_renderer.Font());
-    m_geometry.SetClientSize(m_host->GetClientSize(), false);
-
     if (!m_blocksBound) {
         m_undoBlock.Attach(*m_cells, *m_hLines, *m_vLines, *m_sizes);
         m_clipBlock.Attach(*m_cells, *m_hLines, *m_vLines, *m_sizes);
         m_blocksBound = true;
     }
+    LoadSaveSettings(true);
+    m_host->SetViewFont(m_renderer.Font());
+    m_geometry.SetClientSize(m_host->GetClientSize(), false);
 
     // The document may already hold a file (opened from the command line).
     m_doc.m_bContentsReplaced = false;

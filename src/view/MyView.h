@@ -10,6 +10,7 @@
 #include "GridSelection.h"
 #include "LinePalette.h"
 #include "ModelTypes.h"
+#include "SettingsStore.h"
 #include "SpanMap.h"
 #include "ViewHost.h"
 
@@ -178,6 +179,8 @@ public:
     // The row height for the view font (a line of text and 14 pixels, within 15 .. 100) while
     // automatic row height is on, else 40.
     int AutoRowHeight();
+    // The same for a given font and switch.
+    int AutoRowHeightFor(const CFontDesc& font, bool autoHeight);
     // The width for the longest text of column col in the selected rows (measured and 14
     // pixels, within 25 .. 500), or the standard width when there is none.
     int FitColumnWidth(int col);
@@ -207,8 +210,21 @@ public:
         m_paletteX = screen.x;
         m_paletteY = screen.y;
     }
-    // The view's window goes: the palette closes, its position remembered.
+    // The view's window goes: the palette closes, its position remembered, and the settings
+    // are saved (once).
     void OnDestroy();
+
+    // Settings (MyViewSettings.cpp).
+    // The store, the main window and the old INI files' folder; set before OnInitialUpdate.
+    void SetSettingsServices(const CSettingsServices& services) { m_settings = services; }
+    // load: every setting into the view, its parts and the main window (the initial update);
+    // otherwise every setting from them into the store (when the window goes).
+    void LoadSaveSettings(bool load);
+    // Whether the rendered-preview panel is open, as the settings keep it: loaded at the
+    // initial update, saved with the rest. The main window opens the panel from it after
+    // the initial update and sets it before the view's window goes.
+    bool PreviewPanelOpenSetting() const { return m_previewPanelOpen; }
+    void SetPreviewPanelOpenSetting(bool open) { m_previewPanelOpen = open; }
 
     // Services of the editing commands (MyView.cpp).
     // Moves the cursor to (col, row), clamped to the table, scrolls it into view and redraws
@@ -369,4 +385,7 @@ private:
     int m_paletteX = 0;
     int m_paletteY = 0;
     int m_lineInputMode = 0;
+    CSettingsServices m_settings;
+    bool m_settingsSaved = false;
+    bool m_previewPanelOpen = false;
 };

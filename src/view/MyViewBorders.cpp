@@ -76,4 +76,8 @@ void CMyView::CloseLinePalette() {
 void CMyView::OnDestroy() {
     if (m_linePalette)
         CloseLinePalette();
+    if (m_initialized && !m_settingsSaved) {
+        m_settingsSaved = true;
+        LoadSaveSettings(false);
+    }
 }

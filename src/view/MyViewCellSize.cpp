@@ -189,11 +189,15 @@ void CMyView::SetViewFont(const CFontDesc& font) {
 }
 
 int CMyView::AutoRowHeight() {
-    if (!m_autoHeight)
+    return AutoRowHeightFor(ViewFont(), m_autoHeight);
+}
+
+int CMyView::AutoRowHeightFor(const CFontDesc& font, bool autoHeight) {
+    if (!autoHeight)
         return FIXED_ROW_HEIGHT;
     if (!m_host)
         return m_sizes->GetHeight(); // nothing to measure with yet
-    return HeightForLine(m_host->GetTextMeasurer().MeasureText(ViewFont(), SAMPLE_LINE).cy);
+    return HeightForLine(m_host->GetTextMeasurer().MeasureText(font, SAMPLE_LINE).cy);
 }
 
 int CMyView::FitColumnWidth(int col) {

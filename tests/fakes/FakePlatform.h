@@ -3,6 +3,7 @@
 #include "Clipboard.h"
 #include "FileDialog.h"
 #include "FileTypeQuestion.h"
+#include "FramePlacement.h"
 #include "MessageBox.h"
 #include "ProfileStore.h"
 
@@ -133,5 +134,18 @@ public:
                      const std::string& value) override {
         strings[{section, key}] = value;
         return true;
+    }
+};
+
+// The main window's placement as the test sets it; records what the settings restored.
+class CFakeFramePlacement : public IFramePlacement {
+public:
+    CFramePlacement placement;
+    std::vector<CFramePlacement> restored;
+
+    CFramePlacement Placement() const override { return placement; }
+    void SetPlacement(const CFramePlacement& p) override {
+        restored.push_back(p);
+        placement = p;
     }
 };

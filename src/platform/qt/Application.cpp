@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 #include "QtFileDialog.h"
 #include "QtMessageBox.h"
+#include "QtProfileStore.h"
 #include "RecoveryAgent.h"
 #include "RecoveryQuestion.h"
 #include "RecoveryStartup.h"
@@ -22,6 +23,7 @@ CMyApp::~CMyApp() {
     // the platform objects.
     m_recovery.reset();
     m_frame.reset();
+    m_settings.reset();
 }
 
 bool CMyApp::InitInstance(const QStringList& arguments) {
@@ -73,6 +75,8 @@ bool CMyApp::InitInstance(const QStringList& arguments) {
 
     auto fileType = std::make_unique<CFileTypeDlg>();
     m_frame = std::make_unique<CMainFrame>(*m_messageBox, *m_fileDialog, *fileType);
+    m_settings = std::make_unique<CQtProfileStore>();
+    m_frame->UseSettings(*m_settings);
     m_fileType = fileType.release();
     m_messageBox->SetParent(m_frame.get());
     m_fileDialog->SetParent(m_frame.get());

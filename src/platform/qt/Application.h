@@ -7,6 +7,7 @@
 class CMainFrame;
 class CQtMessageBox;
 class CQtFileDialog;
+class CQtProfileStore;
 class CFileTypeDlg;
 class CRecoveryAgent;
 
@@ -32,6 +33,8 @@ public:
 private:
     std::unique_ptr<CQtMessageBox> m_messageBox;
     std::unique_ptr<CQtFileDialog> m_fileDialog;
+    // The per-user settings; outlives the main window, which saves into it when it goes.
+    std::unique_ptr<CQtProfileStore> m_settings;
     CFileTypeDlg* m_fileType = nullptr; // a child of the main window, deleted with it
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<CRecoveryAgent> m_recovery;

@@ -6,6 +6,7 @@
 #include "Icons.h"
 #include "LinePaletteDlg.h"
 #include "QtClipboard.h"
+#include "QtFramePlacement.h"
 #include "QtGenerateDialogs.h"
 #include "Resource.h"
 #include "SplashWindow.h"
@@ -106,6 +107,19 @@ CMainFrame::~CMainFrame() {
     // The grid is the view's host; it must go before the view.
     delete m_grid;
     m_grid = nullptr;
+}
+
+void CMainFrame::UseSettings(IProfileStore& store) {
+    if (!m_placement)
+        m_placement = std::make_unique<CQtFramePlacement>(*this);
+    CSettingsServices services;
+    services.store = &store;
+    services.frame = m_placement.get();
+    services.iniFolder = IniFolder();
+    services.setAppName = [](const std::string& name) {
+        QCoreApplication::setApplicationName(QString::fromStdString(name));
+    };
+    m_view.SetSettingsServices(services);
 }
 
 bool CMainFrame::Start(const std::string& path) {

@@ -15,7 +15,9 @@
 #include <vector>
 
 class CGridWidget;
+class CQtFramePlacement;
 class IMessageBox;
+class IProfileStore;
 class IFileDialog;
 class IFileTypeQuestion;
 class QAction;
@@ -38,6 +40,9 @@ public:
     // Opens path (a new document when it is empty) and sets up the grid. False when the file
     // could not be read; the document has reported why.
     bool Start(const std::string& path);
+    // Before Start: the view loads its settings and this window's placement from store when
+    // it is set up, and saves them there when it goes. Without it nothing is kept.
+    void UseSettings(IProfileStore& store);
 
     CMyDoc& Document() { return m_doc; }
     CMyView& View() { return m_view; }
@@ -85,4 +90,5 @@ private:
     CGridWidget* m_grid = nullptr;
     std::map<int, QAction*> m_actions;
     QTimer* m_idleTimer = nullptr;
+    std::unique_ptr<CQtFramePlacement> m_placement;
 };
