@@ -843,6 +843,78 @@ The copy stays as &quot;%2&quot;.</translation>
         <source>Cannot write the recovery copy &quot;%1&quot;: %2.</source>
         <translation>Cannot write the recovery copy &quot;%1&quot;: %2.</translation>
     </message>
+    <message>
+        <source>&amp;Import Table...</source>
+        <translation>&amp;Import Table...</translation>
+    </message>
+    <message>
+        <source>Open the table of a LaTeX or HTML file as a new table</source>
+        <translation>Open the table of a LaTeX or HTML file as a new table</translation>
+    </message>
+    <message>
+        <source>Import table</source>
+        <translation>Import table</translation>
+    </message>
+    <message>
+        <source>Paste Table &amp;Source</source>
+        <translation>Paste Table &amp;Source</translation>
+    </message>
+    <message>
+        <source>Paste the LaTeX or HTML table on the clipboard at the cursor</source>
+        <translation>Paste the LaTeX or HTML table on the clipboard at the cursor</translation>
+    </message>
+    <message>
+        <source>Paste table source</source>
+        <translation>Paste table source</translation>
+    </message>
+    <message>
+        <source>Import Table</source>
+        <translation>Import Table</translation>
+    </message>
+    <message>
+        <source>LaTeX (*.tex)</source>
+        <translation>LaTeX (*.tex)</translation>
+    </message>
+    <message>
+        <source>HTML (*.html *.htm)</source>
+        <translation>HTML (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>No table was imported from &quot;%1&quot;:
+%2
+The current table is unchanged.</source>
+        <translation>No table was imported from &quot;%1&quot;:
+%2
+The current table is unchanged.</translation>
+    </message>
+    <message>
+        <source>The table of &quot;%1&quot; was imported with changes:
+- %2</source>
+        <translation>The table of &quot;%1&quot; was imported with changes:
+- %2</translation>
+    </message>
+    <message>
+        <source>The clipboard&apos;s HTML holds no table that can be pasted:
+%1
+Nothing was pasted.</source>
+        <translation>The clipboard&apos;s HTML holds no table that can be pasted:
+%1
+Nothing was pasted.</translation>
+    </message>
+    <message>
+        <source>The clipboard&apos;s text holds no table that can be pasted:
+%1
+Nothing was pasted.</source>
+        <translation>The clipboard&apos;s text holds no table that can be pasted:
+%1
+Nothing was pasted.</translation>
+    </message>
+    <message>
+        <source>The table was pasted with changes:
+- %1</source>
+        <translation>The table was pasted with changes:
+- %1</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -1246,6 +1318,14 @@ The copy stays as &quot;%2&quot;.</translation>
     <message>
         <source>Visual Brindle R1.5 Help</source>
         <translation>Visual Brindle R1.5 Help</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;File › Import Table reads the first table of a LaTeX file (&lt;tt&gt;tabular&lt;/tt&gt;, &lt;tt&gt;tabular*&lt;/tt&gt;, &lt;tt&gt;tabularx&lt;/tt&gt;, &lt;tt&gt;array&lt;/tt&gt;, &lt;tt&gt;longtable&lt;/tt&gt;) or of an HTML file (&lt;tt&gt;TABLE&lt;/tt&gt;) with its spans, placements and ruled lines, as a new untitled table; a caption, a label or the math around an array go into the generation options. A file it cannot read is named with the line and column of the problem, and the open table stays as it was. &lt;tt&gt;brindle import&lt;/tt&gt; does the same on the command line.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;File › Import Table reads the first table of a LaTeX file (&lt;tt&gt;tabular&lt;/tt&gt;, &lt;tt&gt;tabular*&lt;/tt&gt;, &lt;tt&gt;tabularx&lt;/tt&gt;, &lt;tt&gt;array&lt;/tt&gt;, &lt;tt&gt;longtable&lt;/tt&gt;) or of an HTML file (&lt;tt&gt;TABLE&lt;/tt&gt;) with its spans, placements and ruled lines, as a new untitled table; a caption, a label or the math around an array go into the generation options. A file it cannot read is named with the line and column of the problem, and the open table stays as it was. &lt;tt&gt;brindle import&lt;/tt&gt; does the same on the command line.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Paste Table Source pastes a table copied as LaTeX or HTML source, or copied from a web page or a spreadsheet (their HTML form is read first), at the top-left cell of the selection with its spans, placements and ruled lines, like Paste; Undo takes it back in one step. Source it cannot read is named with the line and column of the problem, and nothing is pasted.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Paste Table Source pastes a table copied as LaTeX or HTML source, or copied from a web page or a spreadsheet (their HTML form is read first), at the top-left cell of the selection with its spans, placements and ruled lines, like Paste; Undo takes it back in one step. Source it cannot read is named with the line and column of the problem, and nothing is pasted.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

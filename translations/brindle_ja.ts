@@ -843,6 +843,78 @@ The copy stays as &quot;%2&quot;.</source>
         <source>Cannot write the recovery copy &quot;%1&quot;: %2.</source>
         <translation>復元用のコピー &quot;%1&quot; を書き込めません: %2。</translation>
     </message>
+    <message>
+        <source>&amp;Import Table...</source>
+        <translation>表のインポート(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Open the table of a LaTeX or HTML file as a new table</source>
+        <translation>LaTeX または HTML ファイルの表を新しい表として開きます</translation>
+    </message>
+    <message>
+        <source>Import table</source>
+        <translation>表のインポート</translation>
+    </message>
+    <message>
+        <source>Paste Table &amp;Source</source>
+        <translation>表のソースを貼り付け(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Paste the LaTeX or HTML table on the clipboard at the cursor</source>
+        <translation>クリップボードの LaTeX または HTML の表をカーソル位置に貼り付けます</translation>
+    </message>
+    <message>
+        <source>Paste table source</source>
+        <translation>表のソースを貼り付け</translation>
+    </message>
+    <message>
+        <source>Import Table</source>
+        <translation>表のインポート</translation>
+    </message>
+    <message>
+        <source>LaTeX (*.tex)</source>
+        <translation>LaTeX (*.tex)</translation>
+    </message>
+    <message>
+        <source>HTML (*.html *.htm)</source>
+        <translation>HTML (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>No table was imported from &quot;%1&quot;:
+%2
+The current table is unchanged.</source>
+        <translation>&quot;%1&quot; から表をインポートできませんでした:
+%2
+現在の表は変更されていません。</translation>
+    </message>
+    <message>
+        <source>The table of &quot;%1&quot; was imported with changes:
+- %2</source>
+        <translation>&quot;%1&quot; の表は次の変更を加えてインポートされました:
+- %2</translation>
+    </message>
+    <message>
+        <source>The clipboard&apos;s HTML holds no table that can be pasted:
+%1
+Nothing was pasted.</source>
+        <translation>クリップボードの HTML に貼り付けられる表がありません:
+%1
+何も貼り付けませんでした。</translation>
+    </message>
+    <message>
+        <source>The clipboard&apos;s text holds no table that can be pasted:
+%1
+Nothing was pasted.</source>
+        <translation>クリップボードのテキストに貼り付けられる表がありません:
+%1
+何も貼り付けませんでした。</translation>
+    </message>
+    <message>
+        <source>The table was pasted with changes:
+- %1</source>
+        <translation>表は次の変更を加えて貼り付けられました:
+- %1</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -1246,6 +1318,14 @@ The copy stays as &quot;%2&quot;.</source>
     <message>
         <source>Visual Brindle R1.5 Help</source>
         <translation>Visual Brindle R1.5 ヘルプ</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;File › Import Table reads the first table of a LaTeX file (&lt;tt&gt;tabular&lt;/tt&gt;, &lt;tt&gt;tabular*&lt;/tt&gt;, &lt;tt&gt;tabularx&lt;/tt&gt;, &lt;tt&gt;array&lt;/tt&gt;, &lt;tt&gt;longtable&lt;/tt&gt;) or of an HTML file (&lt;tt&gt;TABLE&lt;/tt&gt;) with its spans, placements and ruled lines, as a new untitled table; a caption, a label or the math around an array go into the generation options. A file it cannot read is named with the line and column of the problem, and the open table stays as it was. &lt;tt&gt;brindle import&lt;/tt&gt; does the same on the command line.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;ファイル › 表のインポートは、LaTeX ファイルの最初の表（&lt;tt&gt;tabular&lt;/tt&gt;、&lt;tt&gt;tabular*&lt;/tt&gt;、&lt;tt&gt;tabularx&lt;/tt&gt;、&lt;tt&gt;array&lt;/tt&gt;、&lt;tt&gt;longtable&lt;/tt&gt;）または HTML ファイルの最初の表（&lt;tt&gt;TABLE&lt;/tt&gt;）を、結合・配置・罫線とともに新しい無題の表として読み込みます。キャプション、ラベル、array を囲む数式は生成オプションに入ります。読めないファイルは問題の行と桁を示して知らせ、開いている表はそのまま残ります。コマンドラインでは &lt;tt&gt;brindle import&lt;/tt&gt; が同じことをします。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Paste Table Source pastes a table copied as LaTeX or HTML source, or copied from a web page or a spreadsheet (their HTML form is read first), at the top-left cell of the selection with its spans, placements and ruled lines, like Paste; Undo takes it back in one step. Source it cannot read is named with the line and column of the problem, and nothing is pasted.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;表のソースを貼り付けは、LaTeX や HTML のソースとしてコピーした表、または Web ページや表計算ソフトからコピーした表（その HTML 形式を先に読みます）を、貼り付けと同じく結合・配置・罫線とともに選択範囲の左上のセルに貼り付けます。元に戻すで一度に取り消せます。読めないソースは問題の行と桁を示して知らせ、何も貼り付けません。&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -156,6 +156,12 @@ const char* const kSources[] = {
     QT_TRANSLATE_NOOP("Brindle", "Help"),
     QT_TRANSLATE_NOOP("Brindle", "Show the program's version and contacts"),
     QT_TRANSLATE_NOOP("Brindle", "About"),
+    QT_TRANSLATE_NOOP("Brindle", "&Import Table..."),
+    QT_TRANSLATE_NOOP("Brindle", "Open the table of a LaTeX or HTML file as a new table"),
+    QT_TRANSLATE_NOOP("Brindle", "Import table"),
+    QT_TRANSLATE_NOOP("Brindle", "Paste Table &Source"),
+    QT_TRANSLATE_NOOP("Brindle", "Paste the LaTeX or HTML table on the clipboard at the cursor"),
+    QT_TRANSLATE_NOOP("Brindle", "Paste table source"),
 
     // Title parts and the status bar.
     QT_TRANSLATE_NOOP("Brindle", "Untitled"),
@@ -188,6 +194,20 @@ const char* const kSources[] = {
     QT_TRANSLATE_NOOP("Brindle", "the file ends early"),
     QT_TRANSLATE_NOOP("Brindle", "Not a regular file"),
     QT_TRANSLATE_NOOP("Brindle", "The folder belongs to another user"),
+    // Table source read back.
+    QT_TRANSLATE_NOOP("Brindle", "Import Table"),
+    QT_TRANSLATE_NOOP("Brindle", "LaTeX (*.tex)"),
+    QT_TRANSLATE_NOOP("Brindle", "HTML (*.html *.htm)"),
+    QT_TRANSLATE_NOOP("Brindle",
+                      "No table was imported from \"%1\":\n%2\nThe current table is unchanged."),
+    QT_TRANSLATE_NOOP("Brindle", "The table of \"%1\" was imported with changes:\n- %2"),
+    QT_TRANSLATE_NOOP("Brindle",
+                      "The clipboard's HTML holds no table that can be pasted:\n%1\nNothing was "
+                      "pasted."),
+    QT_TRANSLATE_NOOP("Brindle",
+                      "The clipboard's text holds no table that can be pasted:\n%1\nNothing was "
+                      "pasted."),
+    QT_TRANSLATE_NOOP("Brindle", "The table was pasted with changes:\n- %1"),
     // Generation and its output.
     QT_TRANSLATE_NOOP("Brindle", "生成ターゲット情報が、壊れています！"),
     QT_TRANSLATE_NOOP("Brindle", "完了しました！"),
