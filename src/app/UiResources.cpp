@@ -42,7 +42,8 @@ const std::vector<CMenuEntry>& MainMenu() {
              PastePlainMenu(), Cmd("Paste Table &Source", ID_EDIT_PASTE_SOURCE), Sep(),
              TextProcessingMenu()}),
         Pop("&View", {Cmd("&Toolbar", ID_VIEW_TOOLBAR), Cmd("&Status Bar", ID_VIEW_STATUS_BAR),
-                      Sep(), Cmd("&Grid", ID_VIEW_GRID)}),
+                      Sep(), Cmd("&Grid", ID_VIEW_GRID),
+                      Cmd("&Rendered preview", ID_VIEW_RENDER_PREVIEW)}),
         Pop("&Text",
             {Cmd("Text &Input (F5)...", ID_CELL_INPUT),
              Pop("Text &Position", {Cmd("&Left", ID_ALIGN_LEFT), Cmd("&Center", ID_ALIGN_CENTER),
@@ -119,6 +120,8 @@ const std::vector<int>& ToolbarButtons() {
         ID_LINE_PALETTE,
         ID_GENERATE_OPTIONS,
         ID_GENERATE,
+        0,
+        ID_VIEW_RENDER_PREVIEW,
     };
     return buttons;
 }
@@ -130,7 +133,7 @@ const std::vector<CAccelerator>& Accelerators() {
         {"Ctrl+Z", ID_EDIT_UNDO},   {"Alt+Backspace", ID_EDIT_UNDO}, {"Ctrl+D", ID_EDIT_CLEAR},
         {"Ctrl+I", ID_CELL_INPUT},  {"Ctrl+N", ID_FILE_NEW},         {"Ctrl+O", ID_FILE_OPEN},
         {"Ctrl+S", ID_FILE_SAVE},   {"F1", ID_HELP_INDEX},           {"F6", ID_NEXT_PANE},
-        {"Shift+F6", ID_PREV_PANE},
+        {"Shift+F6", ID_PREV_PANE}, {"F7", ID_VIEW_RENDER_PREVIEW},
     };
     return keys;
 }
@@ -161,6 +164,8 @@ CCommandPrompt CommandPrompt(int id) {
         {ID_VIEW_TOOLBAR, {"Show or hide the toolbar", "Toolbar"}},
         {ID_VIEW_STATUS_BAR, {"Show or hide the status bar", "Status bar"}},
         {ID_VIEW_GRID, {"Show or hide the grid lines", "Grid display"}},
+        {ID_VIEW_RENDER_PREVIEW,
+         {"Show or hide the table typeset by LaTeX or laid out as HTML", "Rendered preview"}},
         {ID_CELL_INPUT, {"Type the text of the selected cells", "Text input"}},
         {ID_ALIGN_LEFT, {"Place the texts at the left", "Left"}},
         {ID_ALIGN_CENTER, {"Place the texts in the centre", "Centre"}},

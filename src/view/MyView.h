@@ -163,6 +163,11 @@ public:
     }
     void OnGenerate();
     void OnGenerateOptions();
+    // What the rendered preview shows: the normalised selection, or the used area of the
+    // table while the selection is a single cell.
+    CCellRect PreviewRegion() const;
+    // The model as the writers read it.
+    CGenerateModel WriterModel() const { return {*m_cells, m_spanMap, *m_hLines, *m_vLines}; }
 
     // Cell sizes and the view font (MyViewCellSize.cpp).
     // ID_CELL_SIZE: the cell size dialog for the column of a pressed header, the selected

@@ -28,6 +28,12 @@ void CMyView::OnGenerateOptions() {
 }
 
 void CMyView::OnGenerate() {
-    m_generate.Generate({*m_cells, m_spanMap, *m_hLines, *m_vLines}, m_selection.Normalized(),
-                        m_host);
+    m_generate.Generate(WriterModel(), m_selection.Normalized(), m_host);
+}
+
+CCellRect CMyView::PreviewRegion() const {
+    const CCellRect selection = m_selection.Normalized();
+    if (selection.left != selection.right || selection.top != selection.bottom)
+        return selection;
+    return UsedRegion(*m_cells, *m_hLines, *m_vLines);
 }

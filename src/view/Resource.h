@@ -56,6 +56,8 @@ inline constexpr int ID_TO_PLAIN = 32807;
 inline constexpr int ID_VIEW_GRID = 32808;
 inline constexpr int ID_FILE_IMPORT_TABLE = 32820;
 inline constexpr int ID_EDIT_PASTE_SOURCE = 32821;
+// The rendered preview panel beside the grid (the main window's own command).
+inline constexpr int ID_VIEW_RENDER_PREVIEW = 32822;
 
 // Status bar pane of the cursor cell.
 inline constexpr int ID_INDICATOR_CELL = 123;

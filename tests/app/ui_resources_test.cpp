@@ -31,7 +31,8 @@ const CMenuEntry* FindMenu(const char* title) {
     return nullptr;
 }
 
-TEST(UiResources, ToolbarHasTwentyOneButtonsInItsGroups) {
+// The twenty-one buttons of the table editor, then the rendered preview's own.
+TEST(UiResources, ToolbarHasTwentyOneButtonsInItsGroupsAndThePreview) {
     const std::vector<std::vector<int>> expected = {
         {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE},
         {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR},
@@ -41,11 +42,12 @@ TEST(UiResources, ToolbarHasTwentyOneButtonsInItsGroups) {
         {ID_ALIGN_LEFT, ID_ALIGN_CENTER, ID_ALIGN_RIGHT},
         {ID_CELL_INPUT, ID_VIEW_GRID, ID_AUTO_HEIGHT, ID_FIT_WIDTH},
         {ID_LINE_PALETTE, ID_GENERATE_OPTIONS, ID_GENERATE},
+        {ID_VIEW_RENDER_PREVIEW},
     };
     EXPECT_EQ(ToolbarGroups(), expected);
     const auto buttons = std::count_if(ToolbarButtons().begin(), ToolbarButtons().end(),
                                        [](int id) { return id != 0; });
-    EXPECT_EQ(buttons, 21);
+    EXPECT_EQ(buttons, 22);
 }
 
 TEST(UiResources, MenuBarHasEveryMenuInOrder) {
@@ -69,7 +71,7 @@ TEST(UiResources, MenuBarHasEveryMenuInOrder) {
          {ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR, ID_COPY_PLAIN_CSV,
           ID_COPY_PLAIN_TEXT, ID_PASTE_PLAIN_CSV, ID_PASTE_PLAIN_TEXT, ID_EDIT_PASTE_SOURCE,
           ID_TO_MATH, ID_TO_PLAIN}},
-        {"&View", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_GRID}},
+        {"&View", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_GRID, ID_VIEW_RENDER_PREVIEW}},
         {"&Text", {ID_CELL_INPUT, ID_ALIGN_LEFT, ID_ALIGN_CENTER, ID_ALIGN_RIGHT}},
         {"Li&nes",
          {ID_LINE_SINGLE_FRAME, ID_LINE_SINGLE_TOP, ID_LINE_SINGLE_BOTTOM, ID_LINE_SINGLE_LEFT,
@@ -117,7 +119,7 @@ TEST(UiResources, AcceleratorsAreUniqueAndComplete) {
         {"Ctrl+Z", ID_EDIT_UNDO},   {"Alt+Backspace", ID_EDIT_UNDO}, {"Ctrl+D", ID_EDIT_CLEAR},
         {"Ctrl+I", ID_CELL_INPUT},  {"Ctrl+N", ID_FILE_NEW},         {"Ctrl+O", ID_FILE_OPEN},
         {"Ctrl+S", ID_FILE_SAVE},   {"F1", ID_HELP_INDEX},           {"F6", ID_NEXT_PANE},
-        {"Shift+F6", ID_PREV_PANE},
+        {"Shift+F6", ID_PREV_PANE}, {"F7", ID_VIEW_RENDER_PREVIEW},
     };
     EXPECT_EQ(byKey, expected);
 }

@@ -85,7 +85,7 @@ private slots:
         QVERIFY(!frame->acceptDrops());
         QVERIFY(!frame->Grid()->acceptDrops());
 
-        // 21 buttons in 8 groups, with tooltips and status prompts.
+        // 21 buttons in 8 groups and the rendered preview's, with tooltips and status prompts.
         const QList<QAction*> tools = frame->m_wndToolBar->actions();
         int buttons = 0;
         int separators = 0;
@@ -98,10 +98,10 @@ private slots:
             QVERIFY2(!a->icon().isNull(), qPrintable(a->text()));
             QVERIFY2(!a->toolTip().isEmpty() && !a->statusTip().isEmpty(), qPrintable(a->text()));
         }
-        QCOMPARE(buttons, 21);
-        QCOMPARE(separators, 7);
+        QCOMPARE(buttons, 22);
+        QCOMPARE(separators, 8);
         QCOMPARE(tools.first(), frame->Action(ID_FILE_NEW));
-        QCOMPARE(tools.last(), frame->Action(ID_GENERATE));
+        QCOMPARE(tools.last(), frame->Action(ID_VIEW_RENDER_PREVIEW));
 
         // Enable and check states come from the command targets.
         frame->UpdateCommandUi();

@@ -325,3 +325,14 @@ TEST_F(GenerateTest, NewFileEncodingIsChosenAndRemembered) {
 }
 
 } // namespace
+
+// The rendered preview shows a real selection as it is, and the used area for a single cell.
+TEST_F(GenerateTest, PreviewRegionIsTheSelectionOrTheUsedArea) {
+    EXPECT_EQ(View().PreviewRegion(), (CCellRect{1, 1, 1, 1})) << "empty table";
+    PutText(3, 2, "a");
+    m_doc.m_hLines.SetLine(1, 5, LINE_SINGLE);
+    Select(7, 7, 7, 7);
+    EXPECT_EQ(View().PreviewRegion(), (CCellRect{1, 1, 3, 4})) << "line under row 4";
+    Select(2, 3, 1, 2);
+    EXPECT_EQ(View().PreviewRegion(), (CCellRect{1, 2, 2, 3}));
+}

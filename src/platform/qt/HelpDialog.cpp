@@ -110,6 +110,7 @@ QString CHelpDialog::PageHtml() {
         {QT_TR_NOOP("Ctrl+H, Ctrl+J"), QT_TR_NOOP("cell size of the cursor cell")},
         {QT_TR_NOOP("Ctrl+K"), QT_TR_NOOP("cell size of all cells")},
         {QT_TR_NOOP("Ctrl+P, right button"), QT_TR_NOOP("context menu")},
+        {QT_TR_NOOP("F7"), QT_TR_NOOP("open or close the rendered preview")},
         {QT_TR_NOOP("Ctrl+Q"), QT_TR_NOOP("quit; asks to save changes first")},
         {QT_TR_NOOP("F1"), QT_TR_NOOP("this page")},
     };
@@ -177,6 +178,17 @@ QString CHelpDialog::PageHtml() {
                "top-left cell of the selection with its spans, placements and ruled lines, like "
                "Paste; Undo takes it back in one step. Source it cannot read is named with the "
                "line and column of the problem, and nothing is pasted.</p>");
+    html += tr("<h3>Rendered preview</h3>"
+               "<p>View › Rendered preview (F7, or the last toolbar button) opens a panel beside "
+               "the grid that shows the table as LaTeX typesets it (<tt>tabular</tt> or "
+               "<tt>array</tt>, with the generation options) or as a browser lays out the HTML. "
+               "It shows the selection, or the whole used area of the table while a single cell "
+               "is selected, and follows every change a moment after it. TeX runs in the "
+               "background: you can go on editing while it works. A TeX error is shown with the "
+               "line of the generated source it points at. The LaTeX preview needs "
+               "<tt>pdflatex</tt> (Debian package <tt>texlive-latex-base</tt>); tables with "
+               "Japanese text need <tt>lualatex</tt> with <tt>luatexja</tt> (packages "
+               "<tt>texlive-luatex</tt> and <tt>texlive-lang-japanese</tt>).</p>");
     html += tr("<h3>Commands</h3>");
     html += QStringLiteral("<table cellpadding='3'><tr><th align='left'>%1</th>"
                            "<th align='left'>%2</th><th align='left'>%3</th></tr>")

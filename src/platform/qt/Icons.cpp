@@ -248,6 +248,20 @@ bool PaintCommand(QPainter& p, int id) {
         Page(p, QRectF(3.5, 2.5, 17, 19));
         Glyph(p, QRectF(3, 6, 18, 12), QStringLiteral("TeX"), kAccent, 8, true);
         return true;
+    case ID_VIEW_RENDER_PREVIEW:
+        // A typeset table on a page (double rule above, single rules between), under a lens.
+        Page(p, QRectF(2.5, 2.5, 16, 19));
+        p.setPen(Pen(kInk, 1));
+        p.drawLine(QPointF(5, 6), QPointF(15, 6));
+        p.drawLine(QPointF(5, 7.8), QPointF(15, 7.8));
+        p.drawLine(QPointF(5, 11.5), QPointF(15, 11.5));
+        p.drawLine(QPointF(5, 15), QPointF(11, 15));
+        p.drawLine(QPointF(10, 7.8), QPointF(10, 15));
+        p.setPen(Pen(kAccent, 1.8));
+        p.setBrush(QColor(255, 255, 255, 170));
+        p.drawEllipse(QPointF(15.5, 15.5), 4, 4);
+        p.drawLine(QPointF(18.4, 18.4), QPointF(21.5, 21.5));
+        return true;
     default:
         return false;
     }

@@ -8,6 +8,7 @@
 #include "QtClipboard.h"
 #include "QtFramePlacement.h"
 #include "QtGenerateDialogs.h"
+#include "RenderPanel.h"
 #include "Resource.h"
 #include "SplashWindow.h"
 #include "UiText.h"
@@ -104,7 +105,10 @@ CMainFrame::~CMainFrame() {
     m_doc.onTitleChanged = nullptr;
     m_doc.onUpdateAllViews = nullptr;
     m_doc.onFileAccess = nullptr;
-    // The grid is the view's host; it must go before the view.
+    // The panel reads the view and the grid is the view's host; both go before the view.
+    RecordPanelState();
+    delete m_renderPanel;
+    m_renderPanel = nullptr;
     delete m_grid;
     m_grid = nullptr;
 }
@@ -137,6 +141,10 @@ bool CMainFrame::Start(const std::string& path) {
         menu->popup(globalPos);
     });
     setCentralWidget(m_grid);
+    // The rendered preview, open again when it was open as the program ended.
+    m_renderPanel = new CRenderPanel(m_view, this);
+    addDockWidget(Qt::RightDockWidgetArea, m_renderPanel);
+    m_renderPanel->setVisible(m_view.PreviewPanelOpenSetting());
     m_grid->setFocus();
     UpdateTitle();
     UpdateCommandUi();
@@ -162,6 +170,23 @@ void CMainFrame::CreateAppCommands() {
     m_appCommands.Add(
         ID_VIEW_STATUS_BAR, [this] { m_wndStatusBar->setVisible(m_wndStatusBar->isHidden()); },
         [this](CCmdUI& ui) { ui.checked = !m_wndStatusBar->isHidden(); });
+    m_appCommands.Add(
+        ID_VIEW_RENDER_PREVIEW,
+        [this] {
+            if (!m_renderPanel)
+                return;
+            const bool open = m_renderPanel->isHidden();
+            m_renderPanel->setVisible(open);
+            if (open)
+                m_renderPanel->raise();
+            // The grid keeps the keyboard either way.
+            if (m_grid)
+                m_grid->setFocus(Qt::OtherFocusReason);
+        },
+        [this](CCmdUI& ui) {
+            ui.enabled = m_renderPanel != nullptr;
+            ui.checked = m_renderPanel && !m_renderPanel->isHidden();
+        });
     m_appCommands.Add(ID_APP_ABOUT, [this] {
         CAboutDlg dialog(this);
         dialog.exec();
@@ -315,6 +340,11 @@ void CMainFrame::UpdateTitle() {
     setWindowModified(m_doc.IsModified());
 }
 
+void CMainFrame::RecordPanelState() {
+    if (m_renderPanel)
+        m_view.SetPreviewPanelOpenSetting(!m_renderPanel->isHidden());
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (!m_doc.SaveModified()) {
         event->ignore();
@@ -323,6 +353,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->accept();
     // The window goes for good, the palette with it (its place remembered); a palette left
     // open would refuse the close of every window that quitting the program asks for.
+    RecordPanelState();
     m_view.OnDestroy();
     emit closeAccepted();
 }

@@ -16,6 +16,7 @@
 
 class CGridWidget;
 class CQtFramePlacement;
+class CRenderPanel;
 class IMessageBox;
 class IProfileStore;
 class IFileDialog;
@@ -48,6 +49,8 @@ public:
     CMyView& View() { return m_view; }
     // The grid widget once Start has run.
     CGridWidget* Grid() const { return m_grid; }
+    // The rendered preview panel beside the grid once Start has run (hidden while closed).
+    CRenderPanel* RenderPanel() const { return m_renderPanel; }
     CCommandRouter& Router() { return m_router; }
     // The action of a command in the menu bar (or the hidden key-only actions); null if none.
     QAction* Action(int id) const;
@@ -81,6 +84,8 @@ private:
     void FillMenu(QMenu* menu, const std::vector<CMenuEntry>& entries, bool mainMenu);
     void UpdateActions(const QList<QAction*>& actions);
     void UpdateTitle();
+    // Whether the rendered preview is open, into the settings the view saves.
+    void RecordPanelState();
 
     CMyDoc m_doc;
     CMyView m_view;
@@ -88,6 +93,7 @@ private:
     CCommandTable m_appCommands;
     CCommandRouter m_router;
     CGridWidget* m_grid = nullptr;
+    CRenderPanel* m_renderPanel = nullptr;
     std::map<int, QAction*> m_actions;
     QTimer* m_idleTimer = nullptr;
     std::unique_ptr<CQtFramePlacement> m_placement;

@@ -162,6 +162,9 @@ const char* const kSources[] = {
     QT_TRANSLATE_NOOP("Brindle", "Paste Table &Source"),
     QT_TRANSLATE_NOOP("Brindle", "Paste the LaTeX or HTML table on the clipboard at the cursor"),
     QT_TRANSLATE_NOOP("Brindle", "Paste table source"),
+    QT_TRANSLATE_NOOP("Brindle", "&Rendered preview"),
+    QT_TRANSLATE_NOOP("Brindle", "Show or hide the table typeset by LaTeX or laid out as HTML"),
+    QT_TRANSLATE_NOOP("Brindle", "Rendered preview"),
 
     // Title parts and the status bar.
     QT_TRANSLATE_NOOP("Brindle", "Untitled"),
@@ -259,6 +262,17 @@ const char* const kSources[] = {
     QT_TRANSLATE_NOOP("Brindle", "Cannot write the recovery copy \"%1\": %2."),
     QT_TRANSLATE_NOOP("Brindle", "%1\nThe copy is kept as \"%2\"."),
     QT_TRANSLATE_NOOP("Brindle", "%1\nThe copy stays as \"%2\"."),
+    // The rendered preview's compile.
+    QT_TRANSLATE_NOOP("Brindle", "no TeX engine: pdflatex is not on the PATH (install the "
+                                 "Debian package texlive-latex-base)"),
+    QT_TRANSLATE_NOOP("Brindle", "the table has Japanese text, which needs lualatex with "
+                                 "luatexja (install the Debian packages texlive-luatex and "
+                                 "texlive-lang-japanese with their recommended packages)"),
+    QT_TRANSLATE_NOOP("Brindle", "%1: lualatex is not on the PATH"),
+    QT_TRANSLATE_NOOP("Brindle", "TeX error in line %1 of the generated source: %2"),
+    QT_TRANSLATE_NOOP("Brindle", "TeX error: %1"),
+    QT_TRANSLATE_NOOP("Brindle", "TeX did not finish within %1; the compile was stopped"),
+    QT_TRANSLATE_NOOP("Brindle", "the table holds bytes that are not code page 932 text"),
 };
 
 struct CPattern {
