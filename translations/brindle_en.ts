@@ -915,6 +915,46 @@ Nothing was pasted.</translation>
         <translation>The table was pasted with changes:
 - %1</translation>
     </message>
+    <message>
+        <source>&amp;Rendered preview</source>
+        <translation>&amp;Rendered preview</translation>
+    </message>
+    <message>
+        <source>Show or hide the table typeset by LaTeX or laid out as HTML</source>
+        <translation>Show or hide the table typeset by LaTeX or laid out as HTML</translation>
+    </message>
+    <message>
+        <source>Rendered preview</source>
+        <translation>Rendered preview</translation>
+    </message>
+    <message>
+        <source>no TeX engine: pdflatex is not on the PATH (install the Debian package texlive-latex-base)</source>
+        <translation>no TeX engine: pdflatex is not on the PATH (install the Debian package texlive-latex-base)</translation>
+    </message>
+    <message>
+        <source>the table has Japanese text, which needs lualatex with luatexja (install the Debian packages texlive-luatex and texlive-lang-japanese with their recommended packages)</source>
+        <translation>the table has Japanese text, which needs lualatex with luatexja (install the Debian packages texlive-luatex and texlive-lang-japanese with their recommended packages)</translation>
+    </message>
+    <message>
+        <source>%1: lualatex is not on the PATH</source>
+        <translation>%1: lualatex is not on the PATH</translation>
+    </message>
+    <message>
+        <source>TeX error in line %1 of the generated source: %2</source>
+        <translation>TeX error in line %1 of the generated source: %2</translation>
+    </message>
+    <message>
+        <source>TeX error: %1</source>
+        <translation>TeX error: %1</translation>
+    </message>
+    <message>
+        <source>TeX did not finish within %1; the compile was stopped</source>
+        <translation>TeX did not finish within %1; the compile was stopped</translation>
+    </message>
+    <message>
+        <source>the table holds bytes that are not code page 932 text</source>
+        <translation>the table holds bytes that are not code page 932 text</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -1327,6 +1367,18 @@ Nothing was pasted.</translation>
         <source>&lt;p&gt;Paste Table Source pastes a table copied as LaTeX or HTML source, or copied from a web page or a spreadsheet (their HTML form is read first), at the top-left cell of the selection with its spans, placements and ruled lines, like Paste; Undo takes it back in one step. Source it cannot read is named with the line and column of the problem, and nothing is pasted.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Paste Table Source pastes a table copied as LaTeX or HTML source, or copied from a web page or a spreadsheet (their HTML form is read first), at the top-left cell of the selection with its spans, placements and ruled lines, like Paste; Undo takes it back in one step. Source it cannot read is named with the line and column of the problem, and nothing is pasted.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>open or close the rendered preview</source>
+        <translation>open or close the rendered preview</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Rendered preview&lt;/h3&gt;&lt;p&gt;View › Rendered preview (F7, or the last toolbar button) opens a panel beside the grid that shows the table as LaTeX typesets it (&lt;tt&gt;tabular&lt;/tt&gt; or &lt;tt&gt;array&lt;/tt&gt;, with the generation options) or as a browser lays out the HTML. It shows the selection, or the whole used area of the table while a single cell is selected, and follows every change a moment after it. TeX runs in the background: you can go on editing while it works. A TeX error is shown with the line of the generated source it points at. The LaTeX preview needs &lt;tt&gt;pdflatex&lt;/tt&gt; (Debian package &lt;tt&gt;texlive-latex-base&lt;/tt&gt;); tables with Japanese text need &lt;tt&gt;lualatex&lt;/tt&gt; with &lt;tt&gt;luatexja&lt;/tt&gt; (packages &lt;tt&gt;texlive-luatex&lt;/tt&gt; and &lt;tt&gt;texlive-lang-japanese&lt;/tt&gt;).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Rendered preview&lt;/h3&gt;&lt;p&gt;View › Rendered preview (F7, or the last toolbar button) opens a panel beside the grid that shows the table as LaTeX typesets it (&lt;tt&gt;tabular&lt;/tt&gt; or &lt;tt&gt;array&lt;/tt&gt;, with the generation options) or as a browser lays out the HTML. It shows the selection, or the whole used area of the table while a single cell is selected, and follows every change a moment after it. TeX runs in the background: you can go on editing while it works. A TeX error is shown with the line of the generated source it points at. The LaTeX preview needs &lt;tt&gt;pdflatex&lt;/tt&gt; (Debian package &lt;tt&gt;texlive-latex-base&lt;/tt&gt;); tables with Japanese text need &lt;tt&gt;lualatex&lt;/tt&gt; with &lt;tt&gt;luatexja&lt;/tt&gt; (packages &lt;tt&gt;texlive-luatex&lt;/tt&gt; and &lt;tt&gt;texlive-lang-japanese&lt;/tt&gt;).&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>CLinePaletteDlg</name>
@@ -1550,6 +1602,29 @@ Nothing was pasted.</translation>
     <message>
         <source>破棄(&amp;D)</source>
         <translation>&amp;Discard</translation>
+    </message>
+</context>
+<context>
+    <name>CRenderPanel</name>
+    <message>
+        <source>Rendered preview</source>
+        <translation>Rendered preview</translation>
+    </message>
+    <message>
+        <source>&amp;Target:</source>
+        <translation>&amp;Target:</translation>
+    </message>
+    <message>
+        <source>Rendering...</source>
+        <translation>Rendering...</translation>
+    </message>
+    <message>
+        <source>The HTML preview lays out at most %1 cells; this region has %2. Select a smaller part of the table.</source>
+        <translation>The HTML preview lays out at most %1 cells; this region has %2. Select a smaller part of the table.</translation>
+    </message>
+    <message>
+        <source>Source line %1: %2</source>
+        <translation>Source line %1: %2</translation>
     </message>
 </context>
 <context>

@@ -915,6 +915,46 @@ Nothing was pasted.</source>
         <translation>表は次の変更を加えて貼り付けられました:
 - %1</translation>
     </message>
+    <message>
+        <source>&amp;Rendered preview</source>
+        <translation>組版プレビュー(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Show or hide the table typeset by LaTeX or laid out as HTML</source>
+        <translation>LaTeX で組版した表、または HTML として表示した表を表示または非表示にします</translation>
+    </message>
+    <message>
+        <source>Rendered preview</source>
+        <translation>組版プレビュー</translation>
+    </message>
+    <message>
+        <source>no TeX engine: pdflatex is not on the PATH (install the Debian package texlive-latex-base)</source>
+        <translation>TeX エンジンがありません: pdflatex が PATH にありません (Debian パッケージ texlive-latex-base をインストールしてください)</translation>
+    </message>
+    <message>
+        <source>the table has Japanese text, which needs lualatex with luatexja (install the Debian packages texlive-luatex and texlive-lang-japanese with their recommended packages)</source>
+        <translation>表に日本語の文字列があるため、lualatex と luatexja が必要です (Debian パッケージ texlive-luatex と texlive-lang-japanese を推奨パッケージとともにインストールしてください)</translation>
+    </message>
+    <message>
+        <source>%1: lualatex is not on the PATH</source>
+        <translation>%1: lualatex が PATH にありません</translation>
+    </message>
+    <message>
+        <source>TeX error in line %1 of the generated source: %2</source>
+        <translation>生成したソースの %1 行目で TeX のエラー: %2</translation>
+    </message>
+    <message>
+        <source>TeX error: %1</source>
+        <translation>TeX のエラー: %1</translation>
+    </message>
+    <message>
+        <source>TeX did not finish within %1; the compile was stopped</source>
+        <translation>TeX が %1 以内に終わらなかったため、コンパイルを止めました</translation>
+    </message>
+    <message>
+        <source>the table holds bytes that are not code page 932 text</source>
+        <translation>表にコードページ932の文字として読めないバイトがあります</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -1327,6 +1367,18 @@ Nothing was pasted.</source>
         <source>&lt;p&gt;Paste Table Source pastes a table copied as LaTeX or HTML source, or copied from a web page or a spreadsheet (their HTML form is read first), at the top-left cell of the selection with its spans, placements and ruled lines, like Paste; Undo takes it back in one step. Source it cannot read is named with the line and column of the problem, and nothing is pasted.&lt;/p&gt;</source>
         <translation>&lt;p&gt;表のソースを貼り付けは、LaTeX や HTML のソースとしてコピーした表、または Web ページや表計算ソフトからコピーした表（その HTML 形式を先に読みます）を、貼り付けと同じく結合・配置・罫線とともに選択範囲の左上のセルに貼り付けます。元に戻すで一度に取り消せます。読めないソースは問題の行と桁を示して知らせ、何も貼り付けません。&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>open or close the rendered preview</source>
+        <translation>組版プレビューを開く、または閉じる</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Rendered preview&lt;/h3&gt;&lt;p&gt;View › Rendered preview (F7, or the last toolbar button) opens a panel beside the grid that shows the table as LaTeX typesets it (&lt;tt&gt;tabular&lt;/tt&gt; or &lt;tt&gt;array&lt;/tt&gt;, with the generation options) or as a browser lays out the HTML. It shows the selection, or the whole used area of the table while a single cell is selected, and follows every change a moment after it. TeX runs in the background: you can go on editing while it works. A TeX error is shown with the line of the generated source it points at. The LaTeX preview needs &lt;tt&gt;pdflatex&lt;/tt&gt; (Debian package &lt;tt&gt;texlive-latex-base&lt;/tt&gt;); tables with Japanese text need &lt;tt&gt;lualatex&lt;/tt&gt; with &lt;tt&gt;luatexja&lt;/tt&gt; (packages &lt;tt&gt;texlive-luatex&lt;/tt&gt; and &lt;tt&gt;texlive-lang-japanese&lt;/tt&gt;).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;組版プレビュー&lt;/h3&gt;&lt;p&gt;表示 › 組版プレビュー (F7、またはツールバーの最後のボタン) は、グリッドの横にパネルを開き、表を LaTeX が組版したとおりに (&lt;tt&gt;tabular&lt;/tt&gt; または &lt;tt&gt;array&lt;/tt&gt;、生成のオプションに従って)、あるいはブラウザーが HTML を表示するとおりに示します。選択範囲を、ひとつのセルだけを選択しているときは表の使われている範囲全体を示し、変更のたびに少し後で追従します。TeX は裏で動くので、その間も編集を続けられます。TeX のエラーは、それが指す生成したソースの行とともに示します。LaTeX のプレビューには &lt;tt&gt;pdflatex&lt;/tt&gt; (Debian パッケージ &lt;tt&gt;texlive-latex-base&lt;/tt&gt;) が必要です。日本語の文字列がある表には &lt;tt&gt;lualatex&lt;/tt&gt; と &lt;tt&gt;luatexja&lt;/tt&gt; (パッケージ &lt;tt&gt;texlive-luatex&lt;/tt&gt; と &lt;tt&gt;texlive-lang-japanese&lt;/tt&gt;) が必要です。&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>CLinePaletteDlg</name>
@@ -1550,6 +1602,29 @@ Nothing was pasted.</source>
     <message>
         <source>破棄(&amp;D)</source>
         <translation>破棄(&amp;D)</translation>
+    </message>
+</context>
+<context>
+    <name>CRenderPanel</name>
+    <message>
+        <source>Rendered preview</source>
+        <translation>組版プレビュー</translation>
+    </message>
+    <message>
+        <source>&amp;Target:</source>
+        <translation>ターゲット(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Rendering...</source>
+        <translation>組版中...</translation>
+    </message>
+    <message>
+        <source>The HTML preview lays out at most %1 cells; this region has %2. Select a smaller part of the table.</source>
+        <translation>HTML のプレビューで表示できるのは %1 セルまでです。この範囲は %2 セルあります。表のより小さな部分を選択してください。</translation>
+    </message>
+    <message>
+        <source>Source line %1: %2</source>
+        <translation>ソースの %1 行目: %2</translation>
     </message>
 </context>
 <context>
