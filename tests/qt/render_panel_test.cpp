@@ -283,6 +283,7 @@ private slots:
         doc.m_cells.SetCell(2, 2, b);
         doc.SetModifiedFlag();
         frame->View().OnUpdate();
+        frame->View().Generation().Options().BorderHTML = 1;
         CRenderPanel* panel = OpenPanel(*frame, TARGET_HTML);
         QVERIFY(panel);
         QCOMPARE(panel->Showing(), CRenderPanel::Shown::Html);
@@ -294,6 +295,11 @@ private slots:
         QVERIFY(table);
         QCOMPARE(table->rows(), 2);
         QCOMPARE(table->columns(), 2);
+        QVERIFY(table->format().border() > 0);
+        // The rows' ALIGN="center" reaches the cells.
+        QCOMPARE(table->cellAt(1, 1).firstCursorPosition().blockFormat().alignment() &
+                     Qt::AlignHorizontal_Mask,
+                 Qt::AlignHCenter);
         QVERIFY(page->toPlainText().contains(QLatin1Char('b')));
 
         // A region beyond what the user interface thread lays out gets a message.
@@ -302,6 +308,30 @@ private slots:
         QVERIFY(shown.wait(5000));
         QCOMPARE(panel->Showing(), CRenderPanel::Shown::Message);
         QVERIFY(panel->MessageText().contains(QStringLiteral("62500")));
+    }
+
+    void htmlForTextBrowser_data() {
+        QTest::addColumn<QString>("html");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("row placement to cells without their own")
+            << "<TR ALIGN=\"center\"> <TD>a</TD> <TD ALIGN=\"left\">b</TD> </TR>"
+            << "<TR ALIGN=\"center\"> <TD ALIGN=\"center\">a</TD> <TD ALIGN=\"left\">b</TD> "
+               "</TR>";
+        QTest::newRow("VALIGN is not ALIGN")
+            << "<TR VALIGN=\"top\"><TD VALIGN=\"bottom\">a</TD><TD COLSPAN=\"2\">b</TD></TR>"
+            << "<TR VALIGN=\"top\"><TD VALIGN=\"bottom\">a</TD><TD COLSPAN=\"2\" "
+               "VALIGN=\"top\">b</TD></TR>";
+        QTest::newRow("the placement ends with its row")
+            << "<TR ALIGN=\"right\"><TD>a</TD></TR><TR><TD>b</TD></TR>"
+            << "<TR ALIGN=\"right\"><TD ALIGN=\"right\">a</TD></TR><TR><TD>b</TD></TR>";
+        QTest::newRow("bare BORDER") << "<TABLE BORDER>" << "<TABLE BORDER=\"1\">";
+        QTest::newRow("BORDER with a value") << "<TABLE BORDER=\"3\">" << "<TABLE BORDER=\"3\">";
+        QTest::newRow("texts untouched") << "<P>x &lt;TR&gt; y</P>" << "<P>x &lt;TR&gt; y</P>";
+    }
+    void htmlForTextBrowser() {
+        QFETCH(QString, html);
+        QFETCH(QString, expected);
+        QCOMPARE(CRenderPanel::HtmlForTextBrowser(html), expected);
     }
 
     void thePanelComesBackOpen() {

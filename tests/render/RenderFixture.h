@@ -60,10 +60,24 @@ protected:
         return s ? *s : CRenderSource{};
     }
 
+    // Lualatex with a luatexja that loads: a partial install (luatexja without the packages it
+    // needs) counts as none, as the render itself reports it. Probed once per program.
     static bool HaveLuatexja() {
-        const char* path = std::getenv("PATH");
-        return !FindOnPath("lualatex", path ? path : "").empty() &&
-               std::system("kpsewhich luatexja.sty >/dev/null 2>&1") == 0;
+        static const bool have = [] {
+            const char* path = std::getenv("PATH");
+            if (FindOnPath("lualatex", path ? path : "").empty() ||
+                std::system("kpsewhich luatexja.sty >/dev/null 2>&1") != 0)
+                return false;
+            auto t = std::make_unique<CTestTable>();
+            t->Put(1, 1, "\x95\x5c"); // 表
+            std::string error;
+            const std::optional<CRenderSource> s = MakeRenderSource(
+                TARGET_TABULAR, t->Model(), UsedRegion(t->cells, t->h, t->v), {}, error);
+            CRenderSettings settings;
+            settings.timeLimit = std::chrono::seconds(120);
+            return s && Render(*s, settings).status != RenderStatus::NoEngine;
+        }();
+        return have;
     }
 
     fs::path m_root;
@@ -74,7 +88,8 @@ protected:
     do {                                                                                           \
         if (!HaveLuatexja())                                                                       \
             GTEST_SKIP() << "needs lualatex with luatexja (Debian packages texlive-luatex and "    \
-                            "texlive-lang-japanese), which are not installed";                     \
+                            "texlive-lang-japanese with their recommended packages), which are "   \
+                            "not installed";                                                       \
     } while (0)
 
 // Dark pixels: every channel below the middle.

@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTextBrowser>
@@ -27,6 +28,53 @@ int CellCount(const CCellRect& r) {
 }
 
 } // namespace
+
+QString CRenderPanel::HtmlForTextBrowser(const QString& html) {
+    // Qt's rich text reads ALIGN and VALIGN on cells only, and BORDER with a value only: a
+    // row's placement goes to each of its cells that has none of its own.
+    static const QRegularExpression tag(
+        QStringLiteral("<(/?)(TABLE|TR|TD|TH)\\b([^>]*)>"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression valign(
+        QStringLiteral("\\bVALIGN\\s*=\\s*\"?(\\w+)\"?"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression bareBorder(QStringLiteral("\\bBORDER\\b(?!\\s*=)"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    // \b keeps VALIGN out.
+    const auto ownAlign = [](const QString& attrs) {
+        static const QRegularExpression re(QStringLiteral("\\bALIGN\\s*=\\s*\"?(\\w+)\"?"),
+                                           QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpressionMatch m = re.match(attrs);
+        return m.hasMatch() ? m.captured(1) : QString();
+    };
+    QString out;
+    out.reserve(html.size() + html.size() / 4);
+    QString rowAlign, rowValign;
+    qsizetype at = 0;
+    for (auto it = tag.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += QStringView(html).mid(at, m.capturedStart() - at);
+        at = m.capturedEnd();
+        const bool closing = !m.captured(1).isEmpty();
+        const QString name = m.captured(2).toUpper();
+        QString attrs = m.captured(3);
+        if (name == QLatin1String("TABLE") && !closing) {
+            attrs.replace(bareBorder, QStringLiteral("BORDER=\"1\""));
+        } else if (name == QLatin1String("TR")) {
+            rowAlign = closing ? QString() : ownAlign(attrs);
+            const QRegularExpressionMatch v = valign.match(attrs);
+            rowValign = closing || !v.hasMatch() ? QString() : v.captured(1);
+        } else if (!closing) {
+            if (!rowAlign.isEmpty() && ownAlign(attrs).isEmpty())
+                attrs += QStringLiteral(" ALIGN=\"%1\"").arg(rowAlign);
+            if (!rowValign.isEmpty() && !valign.match(attrs).hasMatch())
+                attrs += QStringLiteral(" VALIGN=\"%1\"").arg(rowValign);
+        }
+        out += QLatin1Char('<') + m.captured(1) + m.captured(2) + attrs + QLatin1Char('>');
+    }
+    out += QStringView(html).mid(at);
+    return out;
+}
 
 CRenderPanel::CRenderPanel(CMyView& view, QWidget* parent)
     : QDockWidget(tr("Rendered preview"), parent), m_view(view), m_render(&Render) {
@@ -185,7 +233,7 @@ void CRenderPanel::StartHtml(std::uint64_t job, const CCellRect& region) {
     if (!ok) {
         ShowMessage(UiText("the table holds bytes that are not code page 932 text"));
     } else {
-        m_html->setHtml(html);
+        m_html->setHtml(HtmlForTextBrowser(html));
         m_pages->setCurrentIndex(kHtmlPage);
         m_showing = Shown::Html;
     }

@@ -63,6 +63,10 @@ public:
     // one is due; a timer calls it while the panel is open.
     void Poll();
 
+    // The generated HTML as a QTextBrowser shows it as a browser would: a row's ALIGN and
+    // VALIGN on each of its cells without their own, BORDER without a value as BORDER="1".
+    static QString HtmlForTextBrowser(const QString& html);
+
     // The largest region the HTML layout takes (it runs on the user interface thread).
     static constexpr int kHtmlCellLimit = 2500;
 
