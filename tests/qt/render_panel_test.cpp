@@ -315,15 +315,16 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("row placement to cells without their own")
             << "<TR ALIGN=\"center\"> <TD>a</TD> <TD ALIGN=\"left\">b</TD> </TR>"
-            << "<TR ALIGN=\"center\"> <TD ALIGN=\"center\">a</TD> <TD ALIGN=\"left\">b</TD> "
-               "</TR>";
+            << "<TR ALIGN=\"center\"> <TD ALIGN=\"center\" VALIGN=\"middle\">a</TD> <TD "
+               "ALIGN=\"left\" VALIGN=\"middle\">b</TD> </TR>";
         QTest::newRow("VALIGN is not ALIGN")
             << "<TR VALIGN=\"top\"><TD VALIGN=\"bottom\">a</TD><TD COLSPAN=\"2\">b</TD></TR>"
             << "<TR VALIGN=\"top\"><TD VALIGN=\"bottom\">a</TD><TD COLSPAN=\"2\" "
                "VALIGN=\"top\">b</TD></TR>";
         QTest::newRow("the placement ends with its row")
             << "<TR ALIGN=\"right\"><TD>a</TD></TR><TR><TD>b</TD></TR>"
-            << "<TR ALIGN=\"right\"><TD ALIGN=\"right\">a</TD></TR><TR><TD>b</TD></TR>";
+            << "<TR ALIGN=\"right\"><TD ALIGN=\"right\" VALIGN=\"middle\">a</TD></TR><TR><TD "
+               "VALIGN=\"middle\">b</TD></TR>";
         QTest::newRow("bare BORDER") << "<TABLE BORDER>" << "<TABLE BORDER=\"1\">";
         QTest::newRow("BORDER with a value") << "<TABLE BORDER=\"3\">" << "<TABLE BORDER=\"3\">";
         QTest::newRow("texts untouched") << "<P>x &lt;TR&gt; y</P>" << "<P>x &lt;TR&gt; y</P>";

@@ -24,6 +24,8 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace {
 
 const char* const kCommandProperty = "brindleCommand";
@@ -145,6 +147,8 @@ bool CMainFrame::Start(const std::string& path) {
     m_renderPanel = new CRenderPanel(m_view, this);
     addDockWidget(Qt::RightDockWidgetArea, m_renderPanel);
     m_renderPanel->setVisible(m_view.PreviewPanelOpenSetting());
+    if (!m_renderPanel->isHidden())
+        SizeRenderPanel();
     m_grid->setFocus();
     UpdateTitle();
     UpdateCommandUi();
@@ -177,8 +181,10 @@ void CMainFrame::CreateAppCommands() {
                 return;
             const bool open = m_renderPanel->isHidden();
             m_renderPanel->setVisible(open);
-            if (open)
+            if (open) {
                 m_renderPanel->raise();
+                SizeRenderPanel();
+            }
             // The grid keeps the keyboard either way.
             if (m_grid)
                 m_grid->setFocus(Qt::OtherFocusReason);
@@ -338,6 +344,14 @@ void CMainFrame::UpdateTitle() {
     if (windowTitle() != title)
         setWindowTitle(title);
     setWindowModified(m_doc.IsModified());
+}
+
+void CMainFrame::SizeRenderPanel() {
+    // The first time it opens, the panel takes two fifths of the window.
+    if (m_renderPanelSized)
+        return;
+    m_renderPanelSized = true;
+    resizeDocks({m_renderPanel}, {std::max(300, width() * 2 / 5)}, Qt::Horizontal);
 }
 
 void CMainFrame::RecordPanelState() {

@@ -86,6 +86,7 @@ private:
     void UpdateTitle();
     // Whether the rendered preview is open, into the settings the view saves.
     void RecordPanelState();
+    void SizeRenderPanel();
 
     CMyDoc m_doc;
     CMyView m_view;
@@ -94,6 +95,7 @@ private:
     CCommandRouter m_router;
     CGridWidget* m_grid = nullptr;
     CRenderPanel* m_renderPanel = nullptr;
+    bool m_renderPanelSized = false;
     std::map<int, QAction*> m_actions;
     QTimer* m_idleTimer = nullptr;
     std::unique_ptr<CQtFramePlacement> m_placement;

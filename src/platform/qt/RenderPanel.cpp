@@ -31,7 +31,7 @@ int CellCount(const CCellRect& r) {
 
 QString CRenderPanel::HtmlForTextBrowser(const QString& html) {
     // Qt's rich text reads ALIGN and VALIGN on cells only, and BORDER with a value only: a
-    // row's placement goes to each of its cells that has none of its own.
+    // row's placement goes to each of its cells that has none of its own, as in a browser.
     static const QRegularExpression tag(
         QStringLiteral("<(/?)(TABLE|TR|TD|TH)\\b([^>]*)>"),
         QRegularExpression::CaseInsensitiveOption);
@@ -67,8 +67,10 @@ QString CRenderPanel::HtmlForTextBrowser(const QString& html) {
         } else if (!closing) {
             if (!rowAlign.isEmpty() && ownAlign(attrs).isEmpty())
                 attrs += QStringLiteral(" ALIGN=\"%1\"").arg(rowAlign);
-            if (!rowValign.isEmpty() && !valign.match(attrs).hasMatch())
-                attrs += QStringLiteral(" VALIGN=\"%1\"").arg(rowValign);
+            // A browser centres a cell vertically unless told otherwise; Qt puts it at the top.
+            if (!valign.match(attrs).hasMatch())
+                attrs += QStringLiteral(" VALIGN=\"%1\"")
+                             .arg(rowValign.isEmpty() ? QStringLiteral("middle") : rowValign);
         }
         out += QLatin1Char('<') + m.captured(1) + m.captured(2) + attrs + QLatin1Char('>');
     }
@@ -131,7 +133,6 @@ CRenderPanel::CRenderPanel(CMyView& view, QWidget* parent)
     layout->addWidget(m_pages, 1);
     setWidget(body);
 
-    m_settings.dpi = 120;
     // A preview that takes longer than this is not worth the wait.
     m_settings.timeLimit = std::chrono::seconds(30);
 

@@ -64,7 +64,8 @@ public:
     void Poll();
 
     // The generated HTML as a QTextBrowser shows it as a browser would: a row's ALIGN and
-    // VALIGN on each of its cells without their own, BORDER without a value as BORDER="1".
+    // VALIGN on each of its cells without their own, cells centred vertically by default,
+    // BORDER without a value as BORDER="1".
     static QString HtmlForTextBrowser(const QString& html);
 
     // The largest region the HTML layout takes (it runs on the user interface thread).
