@@ -63,7 +63,9 @@ struct CPanelSetup {
         QObject::connect(panel.get(), &CRenderPanel::resultShown, [this] { ++shown; });
         panel->resize(500, 500);
         panel->show();
-        WaitForResult(600000);
+        // The HTML layout is on show before show() returns; a LaTeX picture comes later.
+        if (shown == 0)
+            WaitForResult(600000);
     }
     // Processes events until the next result is on show; false after limitMs.
     bool WaitForResult(int limitMs) {
