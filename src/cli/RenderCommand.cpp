@@ -51,7 +51,8 @@ int ExitStatus(RenderStatus status) {
 } // namespace
 
 // brindle render --target tabular|array|html [--range C1,R1,C2,R2] [--option KEY=VALUE]...
-//                [--text-format csv|tab] [--dpi N] [--time-limit S] FILE -o OUT.png|OUT.pdf
+//                [--text-format csv|tab] [--input-encoding utf-8|cp932] [--dpi N]
+//                [--time-limit S] FILE -o OUT.png|OUT.pdf
 int RunRender(const std::vector<std::string>& args, CCliStreams& io) {
     CGenerateArgs a;
     std::optional<std::string> output;

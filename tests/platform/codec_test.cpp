@@ -47,6 +47,14 @@ TEST(TextCodec, DetectsTheEncodingOfAWholeFile) {
         {"surrogate", "\xED\xA0\x80", TextEncoding::Cp932, 0},
         {"above U+10FFFF", "\xF4\x90\x80\x80", TextEncoding::Cp932, 0},
         {"four bytes", "\xF0\x9F\x98\x80", TextEncoding::Utf8, 0},
+        // The shortest code page 932 texts that are valid UTF-8 by accident are pairs of
+        // half-width katakana, a lead C2..DF then A1..BF: valid UTF-8 wins ("\xCE\xB1" is
+        // the Greek alpha, not ﾎｱ); `--encoding cp932` reads such a file as written.
+        {"katakana pair valid as utf8", "\xCE\xB1", TextEncoding::Utf8, 0},
+        {"katakana pair in the other order", "\xB1\xCE", TextEncoding::Cp932, 0},
+        {"one katakana", "\xB1", TextEncoding::Cp932, 0},
+        // Decided once for the whole file: one line that is not UTF-8 makes all of it cp932.
+        {"accidental pair beside kanji", "\xCE\xB1\n\x95\x5C\n", TextEncoding::Cp932, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
