@@ -61,6 +61,9 @@ void CQtGenerateDialogs::RunPreview(CSourcePreviewData& data,
                                     const std::function<bool(const std::string&)>& save) {
     CSourcePreviewDlg preview(data, *m_clipboard, m_messageBox, save, Owner());
     preview.exec();
+    // Not every window manager gives the main window the focus back (its keys, Ctrl+Q).
+    if (QWidget* owner = Owner())
+        owner->activateWindow();
 }
 
 bool CQtGenerateDialogs::RunOutputMethod(COutputMethodData& data) {
