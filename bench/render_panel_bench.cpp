@@ -119,7 +119,10 @@ BENCHMARK(BM_EditToPictureHtml50x50)->Unit(benchmark::kMillisecond)->UseRealTime
 void BM_EditToPictureLatex250x250(benchmark::State& state) {
     RunEdits(state, 250, TARGET_TABULAR, 60000);
 }
-BENCHMARK(BM_EditToPictureLatex250x250)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_EditToPictureLatex250x250)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
 
 } // namespace
 

@@ -58,8 +58,7 @@ struct CSlowRender {
     std::shared_ptr<std::atomic<int>> cancelled = std::make_shared<std::atomic<int>>(0);
 
     CRenderPanel::RenderFunction Function() const {
-        return [calls = calls, cancelled = cancelled](const CRenderSource&,
-                                                      const CRenderSettings&,
+        return [calls = calls, cancelled = cancelled](const CRenderSource&, const CRenderSettings&,
                                                       const CRenderCancel* cancel) {
             ++*calls;
             const auto end = std::chrono::steady_clock::now() + 10s;
@@ -191,8 +190,8 @@ private slots:
         QVERIFY(shown.wait(30000));
         QCOMPARE(panel->Showing(), CRenderPanel::Shown::Picture);
         QVERIFY(panel->Picture() != before);
-        QVERIFY2(DarkRows(panel->Picture()) >= 4, qPrintable(QString::number(
-                                                       DarkRows(panel->Picture()))));
+        QVERIFY2(DarkRows(panel->Picture()) >= 4,
+                 qPrintable(QString::number(DarkRows(panel->Picture()))));
         QVERIFY(panel->Picture().height() > before.height());
     }
 
@@ -205,11 +204,11 @@ private slots:
         QVERIFY(panel);
         // The real compile, counted.
         auto calls = std::make_shared<std::atomic<int>>(0);
-        panel->SetRenderFunction([calls](const CRenderSource& s, const CRenderSettings& st,
-                                         const CRenderCancel* c) {
-            ++*calls;
-            return Render(s, st, c);
-        });
+        panel->SetRenderFunction(
+            [calls](const CRenderSource& s, const CRenderSettings& st, const CRenderCancel* c) {
+                ++*calls;
+                return Render(s, st, c);
+            });
         panel->SetPause(250ms);
         const std::uint64_t started = panel->RendersStarted();
         for (int i = 0; i < 10; ++i) {
@@ -325,9 +324,12 @@ private slots:
             << "<TR ALIGN=\"right\"><TD>a</TD></TR><TR><TD>b</TD></TR>"
             << "<TR ALIGN=\"right\"><TD ALIGN=\"right\" VALIGN=\"middle\">a</TD></TR><TR><TD "
                "VALIGN=\"middle\">b</TD></TR>";
-        QTest::newRow("bare BORDER") << "<TABLE BORDER>" << "<TABLE BORDER=\"1\">";
-        QTest::newRow("BORDER with a value") << "<TABLE BORDER=\"3\">" << "<TABLE BORDER=\"3\">";
-        QTest::newRow("texts untouched") << "<P>x &lt;TR&gt; y</P>" << "<P>x &lt;TR&gt; y</P>";
+        QTest::newRow("bare BORDER") << "<TABLE BORDER>"
+                                     << "<TABLE BORDER=\"1\">";
+        QTest::newRow("BORDER with a value") << "<TABLE BORDER=\"3\">"
+                                             << "<TABLE BORDER=\"3\">";
+        QTest::newRow("texts untouched") << "<P>x &lt;TR&gt; y</P>"
+                                         << "<P>x &lt;TR&gt; y</P>";
     }
     void htmlForTextBrowser() {
         QFETCH(QString, html);

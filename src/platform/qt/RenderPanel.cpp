@@ -32,12 +32,10 @@ int CellCount(const CCellRect& r) {
 QString CRenderPanel::HtmlForTextBrowser(const QString& html) {
     // Qt's rich text reads ALIGN and VALIGN on cells only, and BORDER with a value only: a
     // row's placement goes to each of its cells that has none of its own, as in a browser.
-    static const QRegularExpression tag(
-        QStringLiteral("<(/?)(TABLE|TR|TD|TH)\\b([^>]*)>"),
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression valign(
-        QStringLiteral("\\bVALIGN\\s*=\\s*\"?(\\w+)\"?"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression tag(QStringLiteral("<(/?)(TABLE|TR|TD|TH)\\b([^>]*)>"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression valign(QStringLiteral("\\bVALIGN\\s*=\\s*\"?(\\w+)\"?"),
+                                           QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression bareBorder(QStringLiteral("\\bBORDER\\b(?!\\s*=)"),
                                                QRegularExpression::CaseInsensitiveOption);
     // \b keeps VALIGN out.
@@ -81,8 +79,7 @@ QString CRenderPanel::HtmlForTextBrowser(const QString& html) {
 CRenderPanel::CRenderPanel(CMyView& view, QWidget* parent)
     : QDockWidget(tr("Rendered preview"), parent), m_view(view), m_render(&Render) {
     setObjectName(QStringLiteral("renderPanel"));
-    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea |
-                    Qt::BottomDockWidgetArea);
+    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
     // The grid keeps the keyboard; the panel takes the focus only when clicked.
     setFocusPolicy(Qt::NoFocus);
 
@@ -243,8 +240,8 @@ void CRenderPanel::StartHtml(std::uint64_t job, const CCellRect& region) {
 
 void CRenderPanel::StartLatex(std::uint64_t job, const CCellRect& region) {
     std::string error;
-    std::optional<CRenderSource> source = MakeRenderSource(
-        Target(), m_view.WriterModel(), region, m_view.Generation().Options(), error);
+    std::optional<CRenderSource> source = MakeRenderSource(Target(), m_view.WriterModel(), region,
+                                                           m_view.Generation().Options(), error);
     if (!source) {
         m_scheduler.Finished(job);
         ShowMessage(UiText(error));

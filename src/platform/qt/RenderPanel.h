@@ -33,8 +33,8 @@ class QTimer;
 class CRenderPanel : public QDockWidget {
     Q_OBJECT
 public:
-    using RenderFunction = std::function<CRenderResult(
-        const CRenderSource&, const CRenderSettings&, const CRenderCancel*)>;
+    using RenderFunction = std::function<CRenderResult(const CRenderSource&, const CRenderSettings&,
+                                                       const CRenderCancel*)>;
 
     explicit CRenderPanel(CMyView& view, QWidget* parent = nullptr);
     ~CRenderPanel() override;
