@@ -44,7 +44,8 @@ CLatexScanner::CRange CLatexScanner::ReadGroup(std::size_t i, std::size_t limit)
     while (j < limit) {
         const char c = m_s[j];
         if (c == '\\') {
-            j = ControlEnd(j);
+            // Verbatim text hides its braces here as it does where cells are split.
+            j = ControlAt(j, limit) == "verb" ? VerbEnd(j, limit) : ControlEnd(j);
         } else if (c == '%') {
             j = CommentEnd(j);
         } else if (c == '{') {
@@ -66,7 +67,7 @@ CLatexScanner::CRange CLatexScanner::ReadBracket(std::size_t i, std::size_t limi
     while (j < limit) {
         const char c = m_s[j];
         if (c == '\\') {
-            j = ControlEnd(j);
+            j = ControlAt(j, limit) == "verb" ? VerbEnd(j, limit) : ControlEnd(j);
         } else if (c == '%') {
             j = CommentEnd(j);
         } else if (c == '{') {

@@ -34,6 +34,12 @@ TEST_P(Construct, ImportsAsExpected) {
 }
 
 const CConstructCase CASES[] = {
+    // Verbatim text inside an argument keeps its braces, as it does in a plain cell.
+    {"verb_group.tex", "2x2 tabular\n"
+                       "(1,1) 'a\\verb|}|b'\n"
+                       "(2,1) '\\verb}{}x'\n"
+                       "(1,2) '\\verb|&|' 2x1\n"
+                       "v1 11-\n"},
     {"columns.tex", "7x1 tabular\n"
                     "(1,1) 'a' l\n"
                     "(2,1) 'b'\n"
