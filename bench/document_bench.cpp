@@ -1,8 +1,6 @@
 // Reading and writing a full table: 62,500 cells with short texts and a line on every edge.
-#include "FileDialog.h"
+#include "BenchPlatform.h"
 #include "FileIo.h"
-#include "FileTypeQuestion.h"
-#include "MessageBox.h"
 #include "MyDoc.h"
 #include "NativeFormat.h"
 
@@ -14,21 +12,8 @@
 
 namespace {
 
-class CSilentBox : public IMessageBox {
-public:
-    MsgAnswer Show(const std::string&, MsgIcon, MsgButtons) override { return MsgAnswer::Ok; }
-};
-class CNoDialog : public IFileDialog {
-public:
-    CFileDialogResult Run(const CFileDialogRequest&) override { return {}; }
-};
-class CCsvAnswer : public IFileTypeQuestion {
-public:
-    bool AskCsv() override { return true; }
-};
-
 struct CFullTable {
-    CSilentBox box;
+    CQuietBox box;
     CNoDialog dialog;
     CCsvAnswer answer;
     CMyDoc doc{box, dialog, answer};

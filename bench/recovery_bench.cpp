@@ -1,11 +1,9 @@
 // The recovery copy of a full table: the snapshot taken on the user-interface thread, the
 // write the background thread does, and the Down key in the editor's main window (offscreen)
 // with and without copies being written.
-#include "FileDialog.h"
-#include "FileTypeQuestion.h"
+#include "BenchPlatform.h"
 #include "GridWidget.h"
 #include "MainWindow.h"
-#include "MessageBox.h"
 #include "RecoveryAgent.h"
 #include "RecoveryController.h"
 #include "SplashWindow.h"
@@ -24,19 +22,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-
-class CSilentBox : public IMessageBox {
-public:
-    MsgAnswer Show(const std::string&, MsgIcon, MsgButtons) override { return MsgAnswer::No; }
-};
-class CNoDialog : public IFileDialog {
-public:
-    CFileDialogResult Run(const CFileDialogRequest&) override { return {}; }
-};
-class CCsvAnswer : public IFileTypeQuestion {
-public:
-    bool AskCsv() override { return true; }
-};
 
 // Every cell has a text, every edge a line.
 void FillFullTable(CMyDoc& doc) {
@@ -63,7 +48,7 @@ std::string Folder() {
 }
 
 struct CDocOnly {
-    CSilentBox box;
+    CQuietBox box{MsgAnswer::No};
     CNoDialog dialog;
     CCsvAnswer fileType;
     CMyDoc doc{box, dialog, fileType};
@@ -106,7 +91,7 @@ BENCHMARK(BM_RecoveryCopyWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_DownKeyInTheEditor(benchmark::State& state) {
     delete g_pSplashWnd;
     CSplashWnd::EnableSplash(false);
-    CSilentBox box;
+    CQuietBox box{MsgAnswer::No};
     CNoDialog dialog;
     CCsvAnswer fileType;
     CMainFrame frame(box, dialog, fileType);

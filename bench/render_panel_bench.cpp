@@ -1,12 +1,10 @@
 // The rendered preview panel: time from an edit of the table to the new picture on show, with
 // the panel's own pause, poll and thread, under the offscreen platform. LaTeX needs pdflatex.
+#include "BenchPlatform.h"
 #include "CellArray.h"
-#include "FileDialog.h"
-#include "FileTypeQuestion.h"
 #include "Generator.h"
 #include "GridWidget.h"
 #include "LineArray.h"
-#include "MessageBox.h"
 #include "MyDoc.h"
 #include "MyView.h"
 #include "RenderPanel.h"
@@ -21,24 +19,11 @@
 
 namespace {
 
-class CQuietBox : public IMessageBox {
-public:
-    MsgAnswer Show(const std::string&, MsgIcon, MsgButtons) override { return MsgAnswer::Ok; }
-};
-class CNoDialog : public IFileDialog {
-public:
-    CFileDialogResult Run(const CFileDialogRequest&) override { return {}; }
-};
-class CCsv : public IFileTypeQuestion {
-public:
-    bool AskCsv() override { return true; }
-};
-
 // A size x size table with texts and a rule under every row, the panel open beside it.
 struct CPanelSetup {
     CQuietBox box;
     CNoDialog dialog;
-    CCsv fileType;
+    CCsvAnswer fileType;
     CMyDoc doc{box, dialog, fileType};
     std::unique_ptr<CMyView> view;
     std::unique_ptr<CGridWidget> grid;

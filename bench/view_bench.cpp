@@ -2,12 +2,10 @@
 // draws nothing: a full repaint of a large window, an edit's refresh, and the repaint that
 // follows opening a file (span normalisation included); and the plain text exchange with the
 // clipboard.
+#include "BenchPlatform.h"
 #include "Clipboard.h"
 #include "DeviceContext.h"
-#include "FileDialog.h"
-#include "FileTypeQuestion.h"
 #include "InputCodes.h"
-#include "MessageBox.h"
 #include "MyDoc.h"
 #include "MyView.h"
 #include "Resource.h"
@@ -115,24 +113,11 @@ public:
     CClipboardText GetText() override { return {CClipboardText::Ok, text, {}}; }
 };
 
-class CQuietBox : public IMessageBox {
-public:
-    MsgAnswer Show(const std::string&, MsgIcon, MsgButtons) override { return MsgAnswer::Ok; }
-};
-class CNoDialog : public IFileDialog {
-public:
-    CFileDialogResult Run(const CFileDialogRequest&) override { return {}; }
-};
-class CCsv : public IFileTypeQuestion {
-public:
-    bool AskCsv() override { return true; }
-};
-
 // A document whose every cell has text and lines, with a 2 x 2 span every fifth cell.
 struct CSetup {
     CQuietBox box;
     CNoDialog dialog;
-    CCsv fileType;
+    CCsvAnswer fileType;
     CMyDoc doc{box, dialog, fileType};
     CNullHost host;
     std::unique_ptr<CMyView> view;

@@ -1,10 +1,8 @@
 // ID_FIT_WIDTH in the editor's own window with the real text measurer: Qt's font metrics over
 // a full table of Japanese and Latin texts in the view font, under the offscreen platform.
-#include "FileDialog.h"
-#include "FileTypeQuestion.h"
+#include "BenchPlatform.h"
 #include "GridWidget.h"
 #include "InputCodes.h"
-#include "MessageBox.h"
 #include "MyDoc.h"
 #include "MyView.h"
 #include "Resource.h"
@@ -19,25 +17,12 @@
 
 namespace {
 
-class CQuietBox : public IMessageBox {
-public:
-    MsgAnswer Show(const std::string&, MsgIcon, MsgButtons) override { return MsgAnswer::Ok; }
-};
-class CNoDialog : public IFileDialog {
-public:
-    CFileDialogResult Run(const CFileDialogRequest&) override { return {}; }
-};
-class CCsv : public IFileTypeQuestion {
-public:
-    bool AskCsv() override { return true; }
-};
-
 // Every cell of the table holds a text of Japanese and Latin characters; with repeat, each text
 // is that many times as long. The whole table is selected.
 struct CQtSetup {
     CQuietBox box;
     CNoDialog dialog;
-    CCsv fileType;
+    CCsvAnswer fileType;
     CMyDoc doc{box, dialog, fileType};
     std::unique_ptr<CMyView> view;
     std::unique_ptr<CGridWidget> grid;

@@ -206,7 +206,7 @@ void CheckLatex(bool array, std::string_view out, const CCellRect& rg,
                         [](char c) { return c == 'l' || c == 'c' || c == 'r'; }) == n &&
               spec.find_first_not_of("|lcr}") == std::string_view::npos &&
               std::count(spec.begin(), spec.end(), '}') == 1,
-          "one placement per column in the specification");
+          "one placement per column in the column letters");
     int rows = 0;
     auto l = head + 1;
     for (; l != lines.end() && *l != end; ++l) {

@@ -981,8 +981,8 @@ CSrcCell CLatexTableReader::ReadCell(std::size_t begin, std::size_t end, int col
     CSpecList list;
     ParseSpec(m_sc, spec.begin, spec.end, list, 0);
     if (list.columns != 1)
-        m_sc.Fail(spec.begin, "expected exactly one column letter in the specification of "
-                              "\\multicolumn");
+        m_sc.Fail(spec.begin, "expected exactly one column letter in the column argument "
+                              "of \\multicolumn");
     int before = 0, after = 0;
     bool seen = false;
     for (const CSpecItem& it : list.items) {

@@ -48,19 +48,19 @@ const CConstructCase CASES[] = {
                     "(5,1) 'e' l\n"
                     "(6,1) 'f' l b\n"
                     "(7,1) 'g' l\n"},
-    {"spec_rules.tex", "4x1 tabular\n"
-                       "(1,1) 'a' l\n"
-                       "(2,1) 'b'\n"
-                       "(3,1) 'c' r\n"
-                       "(4,1) 'd' t\n"
-                       "v1 12--1\n"},
-    {"spec_repeat.tex", "5x1 tabular\n"
-                        "(1,1) '1'\n"
-                        "(2,1) '2'\n"
-                        "(3,1) '3'\n"
-                        "(4,1) '4' r\n"
-                        "(5,1) '5' r\n"
-                        "v1 1111--\n"},
+    {"column_rules.tex", "4x1 tabular\n"
+                         "(1,1) 'a' l\n"
+                         "(2,1) 'b'\n"
+                         "(3,1) 'c' r\n"
+                         "(4,1) 'd' t\n"
+                         "v1 12--1\n"},
+    {"column_repeat.tex", "5x1 tabular\n"
+                          "(1,1) '1'\n"
+                          "(2,1) '2'\n"
+                          "(3,1) '3'\n"
+                          "(4,1) '4' r\n"
+                          "(5,1) '5' r\n"
+                          "v1 1111--\n"},
     {"rows.tex", "2x5 tabular\n"
                  "(1,1) 'a' l\n"
                  "(2,1) 'b' l\n"
